@@ -1,0 +1,111 @@
+// How the argument vector splits into positional arguments and options, and
+// which command lines are unusable.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/converter_app.h"
+#include "app/messages.h"
+
+namespace {
+
+struct Parsed {
+  int result;
+  PositionalList list;
+  OptionMap map;
+  std::string out;
+};
+
+Parsed Parse(std::vector<std::string> args) {
+  args.insert(args.begin(), "turnel");
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(&arg[0]);
+  argv.push_back(nullptr);
+  Parsed parsed;
+  testing::internal::CaptureStdout();
+  parsed.result = ConverterApp().ParseArgs(
+      argv.data(), static_cast<int32_t>(args.size()), &parsed.list,
+      &parsed.map);
+  parsed.out = testing::internal::GetCapturedStdout();
+  return parsed;
+}
+
+struct UnusableCase {
+  const char* name;
+  std::vector<std::string> args;
+};
+
+TEST(CommandLineTest, UnusableCommandLinesPrintTheUsageLineOnce) {
+  const std::string long_arg(512, 'p');
+  const UnusableCase kCases[] = {
+      {"no arguments", {}},
+      {"one positional", {"p.txt"}},
+      {"three positionals", {"p.txt", "m", "x"}},
+      {"two letters", {"/a:5", "/x", "p.txt", "m"}},
+      {"same letter twice", {"/a:5", "/A:6", "p.txt", "m"}},
+      {"dash and slash of one letter", {"-a", "/a:2", "p.txt", "m"}},
+      {"lone dash", {"-", "p.txt", "m"}},
+      {"lone slash", {"/", "p.txt", "m"}},
+      {"two letters in one option", {"/ab", "p.txt", "m"}},
+      {"colon without value", {"/a:", "p.txt", "m"}},
+      {"digit letter", {"/1", "p.txt", "m"}},
+      {"negative number", {"-5", "p.txt", "m"}},
+      {"absolute path", {"/tmp/x", "p.txt", "m"}},
+      {"high byte letter", {"/\x82:1", "p.txt", "m"}},
+      {"512-byte positional", {long_arg, "m"}},
+      {"512-byte option", {"/a:" + std::string(509, '5'), "p.txt", "m"}},
+  };
+  for (const UnusableCase& c : kCases) {
+    Parsed parsed = Parse(c.args);
+    EXPECT_EQ(parsed.result, 0) << c.name;
+    EXPECT_EQ(parsed.out, msg::kUsage) << c.name;
+  }
+}
+
+struct UsableCase {
+  const char* name;
+  std::vector<std::string> args;
+  PositionalList list;
+  OptionMap map;
+};
+
+TEST(CommandLineTest, UsableCommandLinesGiveTheirListAndMap) {
+  const std::string arg511(511, 'p');
+  const UsableCase kCases[] = {
+      {"no option", {"p.txt", "m"}, {"p.txt", "m"}, {}},
+      {"slash option first", {"/a:5", "p.txt", "m"}, {"p.txt", "m"},
+       {{'a', "5"}}},
+      {"dash option between", {"p.txt", "-a:5", "m"}, {"p.txt", "m"},
+       {{'a', "5"}}},
+      {"upper case letter last", {"p.txt", "m", "/A:5"}, {"p.txt", "m"},
+       {{'a', "5"}}},
+      {"flag form", {"/a", "p.txt", "m"}, {"p.txt", "m"}, {{'a', ""}}},
+      {"value kept whole", {"/a:5:6", "p.txt", "m"}, {"p.txt", "m"},
+       {{'a', "5:6"}}},
+      {"value with a space", {"/a: 7", "p.txt", "m"}, {"p.txt", "m"},
+       {{'a', " 7"}}},
+      {"other letter", {"/x:7", "p.txt", "m"}, {"p.txt", "m"}, {{'x', "7"}}},
+      {"empty positional", {"", "m"}, {"", "m"}, {}},
+      {"511-byte argument", {arg511, "m"}, {arg511, "m"}, {}},
+  };
+  for (const UsableCase& c : kCases) {
+    Parsed parsed = Parse(c.args);
+    EXPECT_EQ(parsed.result, 1) << c.name;
+    EXPECT_EQ(parsed.out, "") << c.name;
+    EXPECT_EQ(parsed.list, c.list) << c.name;
+    EXPECT_EQ(parsed.map, c.map) << c.name;
+  }
+}
+
+TEST(CommandLineTest, ClassifiesOptionForms) {
+  EXPECT_EQ(CommandLine::ClassifyOption("/a"), 0);
+  EXPECT_EQ(CommandLine::ClassifyOption("-Z"), 0);
+  EXPECT_EQ(CommandLine::ClassifyOption("/a:1"), 1);
+  EXPECT_EQ(CommandLine::ClassifyOption("/a:"), 2);
+  EXPECT_EQ(CommandLine::ClassifyOption("/a1"), 2);
+}
+
+}  // namespace

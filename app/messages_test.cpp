@@ -1,0 +1,75 @@
+// Every message reaches standard output as the code page 932 bytes of its
+// Japanese text, derived here independently from a UTF-8 copy.
+#include "app/messages.h"
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <string>
+
+namespace {
+
+std::string ToCp932(const std::string& utf8) {
+  iconv_t cd = iconv_open("CP932", "UTF-8");
+  EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
+  std::string in = utf8;
+  std::string out(in.size() * 2, '\0');
+  char* src = &in[0];
+  char* dst = &out[0];
+  size_t src_left = in.size();
+  size_t dst_left = out.size();
+  EXPECT_NE(iconv(cd, &src, &src_left, &dst, &dst_left), static_cast<size_t>(-1));
+  iconv_close(cd);
+  out.resize(out.size() - dst_left);
+  return out;
+}
+
+struct MessageCase {
+  const char* name;
+  const char* bytes;
+  const char* utf8;
+};
+
+const MessageCase kMessages[] = {
+    {"init", msg::kInitFailed, "Torvane3Dの初期化に失敗\n"},
+    {"usage", msg::kUsage, "使い方: turnel [/a:精密度] プロット モデル名\n"},
+    {"a not a number", msg::kAccuracyNotNumber,
+     "オプション/aが数値ではありません\n"},
+    {"a out of range", msg::kAccuracyOutOfRange, "/aの値は1～10までです\n"},
+    {"path too long", msg::kPathTooLong, "パスは260文字以内にしてください\n"},
+    {"path invalid", msg::kPathInvalid, "不正なファイルパスです\n"},
+    {"percent", msg::kPathHasPercent, "%%記号はファイル名として認めていません\n"},
+    {"plot open", msg::kPlotOpenFailed, "プロットファイルのオープンに失敗\n"},
+    {"too many rows", msg::kPlotTooManyRows, "プロット数は最大で200までです\n"},
+    {"field count", msg::kPlotFieldCount,
+     "入力プロット %d行:１行の頂点数はx,yの２つです。\n"},
+    {"conversion", msg::kPlotConversion, "入力プロット %d行:数値変換に失敗。\n"},
+    {"range", msg::kPlotOutOfRange, "入力プロット %d行:値が範囲外です。\n"},
+    {"out of memory", msg::kOutOfMemory, "メモリ不足です\n"},
+    {"create failed", msg::kModelCreateFailed, "モデル生成に失敗\n"},
+    {"save out of memory", msg::kSaveOutOfMemory, "メモリ不足\n"},
+    {"save failed", msg::kSaveFailed, "t3mファイルの保存に失敗\n"},
+};
+
+TEST(MessagesTest, EveryMessageIsItsCodePage932Text) {
+  for (const MessageCase& c : kMessages) {
+    EXPECT_EQ(std::string(c.bytes), ToCp932(c.utf8)) << c.name;
+  }
+}
+
+TEST(MessagesTest, TheTildeIsTheFullWidthOneOfCodePage932) {
+  // U+FF5E, which only code page 932 maps to 0x81 0x60.
+  EXPECT_NE(std::string(msg::kAccuracyOutOfRange).find("1\x81\x60" "10"),
+            std::string::npos);
+}
+
+TEST(MessagesTest, PrintMessageFillsInTheLineIndexAndThePercentSign) {
+  testing::internal::CaptureStdout();
+  PrintMessage(msg::kPlotConversion, 7);
+  PrintMessage(msg::kPathHasPercent);
+  std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(out, ToCp932("入力プロット 7行:数値変換に失敗。\n"
+                         "%記号はファイル名として認めていません\n"));
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+// Text-mode reading on POSIX: a stream buffer over the file descriptor that
+// applies the Windows runtime's text rules itself.
+#include "platform/text_file.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <streambuf>
+
+namespace {
+
+constexpr size_t kChunk = 64 * 1024;
+constexpr char kEndOfText = 0x1A;
+
+// Thrown from underflow on a failed read; the istream turns it into badbit.
+struct ReadError {};
+
+class TextModeBuf : public std::streambuf {
+ public:
+  explicit TextModeBuf(int fd) : fd_(fd) {}
+
+ protected:
+  int_type underflow() override {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    size_t n = Refill();
+    if (n == 0) return traits_type::eof();
+    setg(out_, out_, out_ + n);
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  // Reads the next raw bytes; 0 at the end of the file.
+  ssize_t ReadRaw() {
+    for (;;) {
+      ssize_t n = read(fd_, raw_, kChunk);
+      if (n >= 0) return n;
+      if (errno != EINTR) throw ReadError();
+    }
+  }
+
+  // Fills out_ with translated text; 0 when the input has ended.
+  size_t Refill() {
+    size_t produced = 0;
+    while (produced == 0 && !ended_) {
+      ssize_t n = ReadRaw();
+      if (n == 0) {
+        // A CR at the very end of the file stays a character.
+        if (pending_cr_) out_[produced++] = '\r';
+        pending_cr_ = false;
+        ended_ = true;
+        break;
+      }
+      for (ssize_t i = 0; i < n; ++i) {
+        char c = raw_[i];
+        if (pending_cr_) {
+          pending_cr_ = false;
+          if (c == '\n') {
+            out_[produced++] = '\n';
+            continue;
+          }
+          out_[produced++] = '\r';
+        }
+        if (c == kEndOfText) {
+          ended_ = true;
+          break;
+        }
+        if (c == '\r') {
+          pending_cr_ = true;  // decided by the next byte, which may come later
+        } else {
+          out_[produced++] = c;
+        }
+      }
+    }
+    return produced;
+  }
+
+  int fd_;
+  bool pending_cr_ = false;
+  bool ended_ = false;
+  char raw_[kChunk];
+  // One more than raw_: a CR held over from the last chunk may lead it.
+  char out_[kChunk + 1];
+};
+
+}  // namespace
+
+struct TextFile::Impl {
+  explicit Impl(int file) : fd(file), buf(file), stream(&buf) {}
+  ~Impl() { close(fd); }
+  int fd;
+  TextModeBuf buf;
+  std::istream stream;
+};
+
+TextFile::TextFile() = default;
+
+TextFile::~TextFile() = default;
+
+bool TextFile::Open(const char* path) {
+  Close();
+  int fd = open(path, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info;
+  if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    close(fd);
+    return false;
+  }
+  try {
+    impl_ = std::make_unique<Impl>(fd);
+  } catch (...) {
+    close(fd);
+    return false;
+  }
+  return true;
+}
+
+std::istream& TextFile::Stream() { return impl_->stream; }
+
+void TextFile::Close() { impl_.reset(); }

@@ -1,0 +1,167 @@
+// POSIX stand-ins for the Windows console, string and file calls.
+#include "winapi.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <string.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <initializer_list>
+
+namespace {
+
+thread_local DWORD last_error = 0;
+
+// Any fixed non-null value will do: nothing looks behind the handle.
+HWND const kConsolePseudoHandle = reinterpret_cast<HWND>(1);
+
+int TerminalFd() {
+  for (int fd : {STDOUT_FILENO, STDERR_FILENO, STDIN_FILENO}) {
+    if (isatty(fd)) return fd;
+  }
+  return -1;
+}
+
+int FdOf(HANDLE file) {
+  return static_cast<int>(reinterpret_cast<intptr_t>(file)) - 1;
+}
+
+HANDLE HandleOf(int fd) {
+  // Offset by one so that descriptor 0 does not become a null handle.
+  return reinterpret_cast<HANDLE>(static_cast<intptr_t>(fd) + 1);
+}
+
+DWORD ErrorOf(int err) {
+  switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+      return ERROR_FILE_NOT_FOUND;
+    case EEXIST:
+      return ERROR_FILE_EXISTS;
+    case ENOMEM:
+      return ERROR_NOT_ENOUGH_MEMORY;
+    default:
+      return ERROR_ACCESS_DENIED;
+  }
+}
+
+}  // namespace
+
+HWND GetConsoleWindow() {
+  return TerminalFd() >= 0 ? kConsolePseudoHandle : nullptr;
+}
+
+BOOL GetClientRect(HWND window, RECT* rect) {
+  if (rect == nullptr) return FALSE;
+  *rect = RECT{0, 0, 0, 0};
+  int fd = TerminalFd();
+  if (window == nullptr || fd < 0) return FALSE;
+  struct winsize size;
+  if (ioctl(fd, TIOCGWINSZ, &size) != 0) return FALSE;
+  rect->right = size.ws_xpixel;
+  rect->bottom = size.ws_ypixel;
+  return TRUE;
+}
+
+int lstrlenA(LPCSTR text) {
+  return text == nullptr ? 0 : static_cast<int>(strlen(text));
+}
+
+LPSTR lstrcpynA(LPSTR dest, LPCSTR src, int capacity) {
+  if (dest == nullptr || capacity <= 0) return dest;
+  int i = 0;
+  if (src != nullptr) {
+    for (; i < capacity - 1 && src[i] != '\0'; ++i) dest[i] = src[i];
+  }
+  dest[i] = '\0';
+  return dest;
+}
+
+int lstrcmpA(LPCSTR a, LPCSTR b) {
+  return strcmp(a != nullptr ? a : "", b != nullptr ? b : "");
+}
+
+void SetLastError(DWORD code) { last_error = code; }
+
+DWORD GetLastError() { return last_error; }
+
+HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD, void*, DWORD disposition,
+                   DWORD, HANDLE) {
+  if (path == nullptr || access != GENERIC_WRITE) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return INVALID_HANDLE_VALUE;
+  }
+  int flags = O_WRONLY | O_CREAT | O_CLOEXEC;
+  if (disposition == CREATE_NEW) {
+    flags |= O_EXCL;
+  } else if (disposition == CREATE_ALWAYS) {
+    flags |= O_TRUNC;
+  } else {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return INVALID_HANDLE_VALUE;
+  }
+  int fd = open(path, flags, 0666);
+  if (fd < 0) {
+    SetLastError(ErrorOf(errno));
+    return INVALID_HANDLE_VALUE;
+  }
+  return HandleOf(fd);
+}
+
+BOOL WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written,
+               void*) {
+  DWORD done = 0;
+  const char* bytes = static_cast<const char*>(data);
+  // Like the real call, keep going until all is written or an error stops it.
+  while (done < size) {
+    ssize_t n = write(FdOf(file), bytes + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (written != nullptr) *written = done;
+      SetLastError(ErrorOf(errno));
+      return FALSE;
+    }
+    done += static_cast<DWORD>(n);
+  }
+  if (written != nullptr) *written = done;
+  return TRUE;
+}
+
+BOOL CloseHandle(HANDLE file) { return close(FdOf(file)) == 0; }
+
+BOOL DeleteFileA(LPCSTR path) { return unlink(path) == 0; }
+
+BOOL MoveFileExA(LPCSTR from, LPCSTR to, DWORD flags) {
+  if ((flags & MOVEFILE_REPLACE_EXISTING) == 0) {
+    // rename() always replaces, so refuse where the target exists.
+    if (access(to, F_OK) == 0) {
+      SetLastError(ERROR_FILE_EXISTS);
+      return FALSE;
+    }
+  }
+  if (rename(from, to) != 0) {
+    SetLastError(ErrorOf(errno));
+    return FALSE;
+  }
+  return TRUE;
+}
+
+DWORD GetCurrentProcessId() { return static_cast<DWORD>(getpid()); }
+
+short GetFileTitleA(LPCSTR path, LPSTR title, WORD size) {
+  if (path == nullptr) return -1;
+  const char* name = path;
+  for (const char* p = path; *p != '\0'; ++p) {
+    if (*p == '/' || *p == '\\') name = p + 1;
+  }
+  size_t length = strlen(name);
+  if (length == 0) return -1;
+  if (title == nullptr || length + 1 > size) {
+    return static_cast<short>(length + 1);
+  }
+  memcpy(title, name, length + 1);
+  return 0;
+}

@@ -1,0 +1,29 @@
+// The profile: the plot's points in file order.
+#ifndef TURNEL_PLOT_PLOT_LIST_H_
+#define TURNEL_PLOT_PLOT_LIST_H_
+
+#include <cstdint>
+#include <vector>
+
+// A plot holds at most 200 points.
+constexpr int32_t kMaxPlotRows = 200;
+
+// One profile point; both values are whole numbers, x is never positive.
+struct PlotPoint {
+  double x;
+  double y;
+};
+
+class PlotList {
+ public:
+  int32_t Count() const { return static_cast<int32_t>(points_.size()); }
+  const PlotPoint& At(int32_t index) const { return points_[index]; }
+  void Append(const PlotPoint& point) { points_.push_back(point); }
+  // Copies every point, in order, into an array of Count() records.
+  int32_t CopyTo(PlotPoint* destination) const;
+
+ private:
+  std::vector<PlotPoint> points_;
+};
+
+#endif  // TURNEL_PLOT_PLOT_LIST_H_

@@ -1,0 +1,85 @@
+// The built program's start, command line and shut-down, seen from outside.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/run_program.h"
+
+namespace {
+
+// The usage line in code page 932, as the user's console receives it.
+std::string Usage() {
+  return "\x8Eg\x82\xA2\x95\xFB: turnel [/a:\x90\xB8\x96\xA7\x93x] "
+         "\x83v\x83\x8D\x83" "b\x83g \x83\x82\x83" "f\x83\x8B\x96\xBC" +
+         LineEnd();
+}
+
+struct Case {
+  const char* name;
+  std::vector<std::string> args;
+};
+
+TEST(EndToEndCommandLineTest, UnusableCommandLinesPrintOnlyTheUsageLine) {
+  const Case kCases[] = {
+      {"no arguments", {}},
+      {"one positional", {"p.txt"}},
+      {"three positionals", {"p.txt", "m", "x"}},
+      {"two options", {"/a:5", "/x", "p.txt", "m"}},
+      {"repeated letter", {"/a:5", "/A:6", "p.txt", "m"}},
+      {"malformed option", {"/ab", "p.txt", "m"}},
+      {"lone dash", {"-", "p.txt", "m"}},
+      {"colon without value", {"/a:", "p.txt", "m"}},
+      {"absolute path as option", {"/tmp/x", "p.txt", "m"}},
+      {"512-byte argument", {std::string(512, 'p'), "m"}},
+  };
+  for (const Case& c : kCases) {
+    RunResult result = RunProgram(TurnelPath(), c.args);
+    EXPECT_EQ(result.out, Usage()) << c.name;
+    EXPECT_EQ(result.status, 0) << c.name;
+  }
+}
+
+struct LogCase {
+  const char* name;
+  std::vector<std::pair<std::string, std::string>> env;
+  std::vector<std::string> args;
+  std::string log;
+};
+
+TEST(EndToEndCommandLineTest, TheLibraryIsShutDownOnceWhenItStarted) {
+  ScopedTempDir dir;
+  dir.Write("vase.txt", "0,0\n50,0\n50,100\n");
+  const std::string log = dir.PathOf("calls.log");
+  const LogCase kCases[] = {
+      {"library fails to start", {{"T3D_FAKE_INIT", "0"}}, {}, "Init\n"},
+      {"usage line", {}, {}, "Init\nUnInit\n"},
+      {"bad accuracy", {}, {"/a:0", "vase.txt", "m"}, "Init\nUnInit\n"},
+      {"model refused",
+       {{"T3D_FAKE_CREATE", "0"}},
+       {"vase.txt", "m"},
+       "Init\nCreateModel 27 96\nUnInit\n"},
+  };
+  for (const LogCase& c : kCases) {
+    std::remove(log.c_str());
+    RunOptions options;
+    options.cwd = dir.path();
+    options.env = c.env;
+    options.env.push_back({"T3D_FAKE_LOG", log});
+    RunResult result = RunProgram(FakeTurnelPath(), c.args, options);
+    EXPECT_EQ(result.status, 0) << c.name;
+    EXPECT_EQ(dir.Read("calls.log"), c.log) << c.name;
+  }
+}
+
+TEST(EndToEndCommandLineTest, ALibraryThatFailsToStartEndsTheRunAtOnce) {
+  RunOptions options;
+  options.env = {{"T3D_FAKE_INIT", "0"}};
+  // Even an unusable command line is not looked at.
+  RunResult result = RunProgram(FakeTurnelPath(), {"/ab"}, options);
+  EXPECT_EQ(result.out, "Torvane3D\x82\xCC\x8F\x89\x8A\xFA\x89\xBB\x82\xC9"
+                        "\x8E\xB8\x94s" + LineEnd());
+  EXPECT_EQ(result.status, 0);
+}
+
+}  // namespace
