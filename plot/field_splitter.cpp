@@ -1,0 +1,78 @@
+// Cuts one plot line into its fields: fields are separated by commas, and a
+// field that begins with a double quote is quoted.
+#include "plot/field_splitter.h"
+
+#include <cassert>
+
+const char kEndOfLineMarker[] = "#EMPTY_LINE";
+
+namespace {
+
+constexpr char kQuote = '"';
+constexpr char kComma = ',';
+
+}  // namespace
+
+void FieldSplitter::SetLine(const std::string& line) {
+  line_ = line;
+  position_ = 0;
+  eof_ = false;
+}
+
+int FieldSplitter::ReadField(std::string* field) {
+  field->clear();
+  char c;
+  if (!Get(&c)) {
+    *field = kEndOfLineMarker;
+    return 1;
+  }
+  if (c == kQuote) {
+    ReadQuoted(field);
+    if (IsEof()) return 1;
+    // Whatever follows the closing quote, up to the next comma, is dropped.
+    std::string scratch;
+    ReadToComma(&scratch);
+    return 1;
+  }
+  // Even a comma here opens the field: an empty field cannot be written
+  // unquoted.
+  field->push_back(c);
+  ReadToComma(field);
+  return 1;
+}
+
+void FieldSplitter::ReadQuoted(std::string* field) {
+  char c;
+  while (Get(&c)) {
+    if (c != kQuote) {
+      field->push_back(c);
+      continue;
+    }
+    char next;
+    if (!Get(&next)) return;
+    if (next != kQuote) {
+      Unget();
+      return;
+    }
+    field->push_back(kQuote);
+  }
+}
+
+void FieldSplitter::ReadToComma(std::string* text) {
+  char c;
+  while (Get(&c) && c != kComma) text->push_back(c);
+}
+
+bool FieldSplitter::Get(char* c) {
+  if (position_ >= line_.size()) {
+    eof_ = true;
+    return false;
+  }
+  *c = line_[position_++];
+  return true;
+}
+
+void FieldSplitter::Unget() {
+  assert(position_ > 0);
+  --position_;
+}

@@ -1,0 +1,13 @@
+// The text of one plot field, kept only while it fits the field limit.
+#include "plot/field_text.h"
+
+#include "winapi.h"
+
+int FieldText::Assign(const std::string& text) {
+  if (text.size() > static_cast<size_t>(kMaxFieldBytes)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  text_ = text;
+  return 1;
+}
