@@ -12,9 +12,8 @@ all: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 configure: deps
-	@test -f $(BUILD)/CMakeCache.txt || \
-	  cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DTURNEL_WERROR=$(WERROR) $(CMAKE_FLAGS)
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTURNEL_WERROR=$(WERROR) $(CMAKE_FLAGS) >/dev/null
 
 # GoogleTest and the build tools come from the system's packages.
 deps:

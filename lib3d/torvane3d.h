@@ -6,10 +6,12 @@
 
 #include <stdint.h>
 
+/* Callers need no import marking for functions: the import library's thunks
+ * serve them, and a statically linked stand-in can take the library's place. */
 #if defined(_WIN32) && defined(TORVANE3D_BUILDING_DLL)
 #define TORVANE3D_API __declspec(dllexport)
 #elif defined(_WIN32)
-#define TORVANE3D_API __declspec(dllimport)
+#define TORVANE3D_API
 #else
 #define TORVANE3D_API __attribute__((visibility("default")))
 #endif
