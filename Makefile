@@ -35,3 +35,5 @@ check: all
 
 clean:
 	rm -rf $(BUILD)
+
+include mk/hardening.mk

@@ -1,0 +1,1 @@
+# Sanitizers, fuzzing, hostile plots and the benchmark.
