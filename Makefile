@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 WERROR ?= OFF
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all run check deps configure clean
+.PHONY: all run check deps configure clean check-windows windows-deps
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -32,6 +32,27 @@ run: all
 
 check: all
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Windows program, cross-compiled and tested under Wine.
+WIN_BUILD ?= build-win
+
+windows-deps: deps
+	@missing=""; \
+	command -v x86_64-w64-mingw32-g++-posix >/dev/null || \
+	  missing="$$missing g++-mingw-w64-x86-64-posix"; \
+	test -x /usr/lib/wine/wine64 || missing="$$missing wine64"; \
+	test -f /usr/src/googletest/CMakeLists.txt || missing="$$missing googletest"; \
+	if [ -n "$$missing" ]; then \
+	  echo "installing:$$missing"; \
+	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
+	    apt-get install -y -qq $$missing >/dev/null; \
+	fi
+
+check-windows: all windows-deps
+	@cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTURNEL_WERROR=$(WERROR) >/dev/null
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+	scripts/check-windows.sh $(BUILD) $(WIN_BUILD)
 
 clean:
 	rm -rf $(BUILD)

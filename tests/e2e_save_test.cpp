@@ -76,8 +76,10 @@ TEST(EndToEndSaveTest, OutputPathFollowsTheModelName) {
       {"vase.T3M", "vase.T3M.t3m", "vase.T3M.t3m"},
       {"vase.txt", "vase.txt.t3m", "vase.txt.t3m"},
       {"vase.", "vase..t3m", "vase..t3m"},
-      // One file name here; its title is still what follows the "\".
-      {"my.dir\\vase", "my.dir\\vase.t3m", "vase.t3m"},
+      // A backslash separates directories only on Windows; the title is
+      // what follows it either way.
+      {"my.dir\\vase",
+       WindowsProgram() ? "my.dir/vase.t3m" : "my.dir\\vase.t3m", "vase.t3m"},
       {"out/vase.t3m", "out/vase.t3m", "vase.t3m"},
       {kDeep + v54, kDeep + v54 + ".t3m", v54 + ".t3m"},  // 255 + 4 bytes
       {kDeep + v54 + "v", "", ""},                        // 256 + 4 bytes
@@ -87,6 +89,7 @@ TEST(EndToEndSaveTest, OutputPathFollowsTheModelName) {
     ScopedTempDir dir;
     dir.Write("vase.txt", kVasePlot);
     fs::create_directory(dir.PathOf("out"));
+    fs::create_directory(dir.PathOf("my.dir"));
     fs::create_directory(dir.PathOf(kDeep));
     RunResult result = Convert(dir, c.model_name);
     EXPECT_EQ(result.out, c.written.empty() ? SaveFailed() : ReportFor(c.title))

@@ -13,7 +13,7 @@ void Log(const std::string& line) {
   state.calls.push_back(line);
   const char* path = std::getenv("T3D_FAKE_LOG");
   if (path == nullptr) return;
-  if (FILE* file = std::fopen(path, "a")) {
+  if (FILE* file = std::fopen(path, "ab")) {
     std::fprintf(file, "%s\n", line.c_str());
     std::fclose(file);
   }

@@ -82,7 +82,11 @@ std::string FakeTurnelPath() {
   return exe != nullptr ? exe : TURNEL_FAKE_BUILT_EXE;
 }
 
-std::string LineEnd() {
+bool WindowsProgram() {
   const char* newline = std::getenv("TURNEL_NEWLINE");
-  return newline != nullptr && std::string(newline) == "crlf" ? "\r\n" : "\n";
+  return newline != nullptr && std::string(newline) == "crlf";
 }
+
+// A Windows program's standard output is a text-mode stream: the runtime
+// writes every LF as CR LF.
+std::string LineEnd() { return WindowsProgram() ? "\r\n" : "\n"; }

@@ -34,5 +34,7 @@ std::string FakeTurnelPath();
 // The line end the program's standard output uses: "\n", or "\r\n" where
 // TURNEL_NEWLINE=crlf says the program is a Windows one.
 std::string LineEnd();
+// True when the program under test is the Windows one (TURNEL_NEWLINE=crlf).
+bool WindowsProgram();
 
 #endif  // TURNEL_TESTS_RUN_PROGRAM_H_

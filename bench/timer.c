@@ -1,0 +1,124 @@
+/* Times whole-process runs of two commands, taking turns so that both see the
+ * same machine, and prints the median wall time, its spread, the ratio of the
+ * medians and each command's peak resident memory.
+ *
+ * Usage: timer RUNS NAME_A CMD_A... -- NAME_B CMD_B...
+ * The commands run with standard output sent to /dev/null. Exit status 1 when
+ * a run fails, so that a broken conversion is never timed as a fast one. */
+#include <fcntl.h>
+#include <spawn.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+extern char** environ;
+
+struct Command {
+  const char* name;
+  char** argv;
+  double* seconds;
+  long max_rss_kib;
+};
+
+static double Now(void) {
+  struct timespec t;
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return (double)t.tv_sec + (double)t.tv_nsec * 1e-9;
+}
+
+/* posix_spawn shares the timer's memory until the exec instead of copying
+ * it, so the child's peak resident size is the command's own. */
+static int RunOnce(struct Command* command, int run) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null",
+                                   O_WRONLY, 0);
+  double start = Now();
+  pid_t pid;
+  if (posix_spawn(&pid, command->argv[0], &actions, NULL, command->argv,
+                  environ) != 0) {
+    posix_spawn_file_actions_destroy(&actions);
+    return 0;
+  }
+  int status = 0;
+  struct rusage usage;
+  if (wait4(pid, &status, 0, &usage) != pid) return 0;
+  command->seconds[run] = Now() - start;
+  posix_spawn_file_actions_destroy(&actions);
+  if (usage.ru_maxrss > command->max_rss_kib) {
+    command->max_rss_kib = usage.ru_maxrss;
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+static int CompareDoubles(const void* a, const void* b) {
+  double x = *(const double*)a;
+  double y = *(const double*)b;
+  return (x > y) - (x < y);
+}
+
+/* The value below which the given share of the sorted runs lie. */
+static double Quantile(const double* sorted, int runs, double share) {
+  int index = (int)(share * (runs - 1) + 0.5);
+  return sorted[index];
+}
+
+static void Report(struct Command* command, int runs) {
+  qsort(command->seconds, (size_t)runs, sizeof(double), CompareDoubles);
+  printf("  %-8s median %7.3f ms   p10 %7.3f   p90 %7.3f   min %7.3f   "
+         "peak RSS %6ld KiB\n",
+         command->name, Quantile(command->seconds, runs, 0.5) * 1e3,
+         Quantile(command->seconds, runs, 0.1) * 1e3,
+         Quantile(command->seconds, runs, 0.9) * 1e3, command->seconds[0] * 1e3,
+         command->max_rss_kib);
+}
+
+int main(int argc, char** argv) {
+  int split = 0;
+  for (int i = 1; i < argc; ++i) {
+    if (strcmp(argv[i], "--") == 0) split = i;
+  }
+  int runs = argc > 1 ? atoi(argv[1]) : 0;
+  if (runs < 1 || split < 4 || split + 2 >= argc) {
+    fputs("usage: timer RUNS NAME_A CMD_A... -- NAME_B CMD_B...\n", stderr);
+    return 2;
+  }
+  argv[split] = NULL;
+  struct Command commands[2] = {
+      {argv[2], argv + 3, calloc((size_t)runs, sizeof(double)), 0},
+      {argv[split + 1], argv + split + 2, calloc((size_t)runs, sizeof(double)),
+       0},
+  };
+  if (commands[0].seconds == NULL || commands[1].seconds == NULL) return 1;
+  /* Unmeasured warm-up runs bring both programs into the page cache. */
+  for (int run = 0; run < 5; ++run) {
+    for (int c = 0; c < 2; ++c) {
+      if (!RunOnce(&commands[c], 0)) {
+        fprintf(stderr, "%s failed\n", commands[c].name);
+        return 1;
+      }
+    }
+  }
+  for (int run = 0; run < runs; ++run) {
+    /* Alternating which goes first keeps any order effect out of the ratio. */
+    for (int k = 0; k < 2; ++k) {
+      struct Command* command = &commands[(run + k) % 2];
+      if (!RunOnce(command, run)) {
+        fprintf(stderr, "%s failed\n", command->name);
+        return 1;
+      }
+    }
+  }
+  Report(&commands[0], runs);
+  Report(&commands[1], runs);
+  double a = Quantile(commands[0].seconds, runs, 0.5);
+  double b = Quantile(commands[1].seconds, runs, 0.5);
+  printf("  median ratio %s/%s = %.3f   peak RSS difference %+ld KiB\n",
+         commands[0].name, commands[1].name, a / b,
+         commands[0].max_rss_kib - commands[1].max_rss_kib);
+  return 0;
+}
