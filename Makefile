@@ -15,12 +15,16 @@ configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DTURNEL_WERROR=$(WERROR) $(CMAKE_FLAGS) >/dev/null
 
-# GoogleTest and the build tools come from the system's packages.
+# What the build and the tests need from the system's packages: a file that
+# shows the package is there, a colon, and the package. More come from mk/.
+NEEDS := /usr/bin/cmake:cmake /usr/bin/g++:g++ \
+  /usr/include/gtest/gtest.h:libgtest-dev
+
 deps:
 	@missing=""; \
-	command -v cmake >/dev/null || missing="$$missing cmake"; \
-	command -v g++ >/dev/null || missing="$$missing g++"; \
-	test -f /usr/include/gtest/gtest.h || missing="$$missing libgtest-dev"; \
+	for need in $(NEEDS); do \
+	  test -e "$${need%%:*}" || missing="$$missing $${need#*:}"; \
+	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "installing:$$missing"; \
 	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
@@ -58,3 +62,4 @@ clean:
 	rm -rf $(BUILD)
 
 include mk/hardening.mk
+include mk/t3m.mk

@@ -1,0 +1,1 @@
+# The companion tool t3m: its packages and the README pictures.
