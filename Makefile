@@ -40,17 +40,11 @@ check: all
 # The Windows program, cross-compiled and tested under Wine.
 WIN_BUILD ?= build-win
 
-windows-deps: deps
-	@missing=""; \
-	command -v x86_64-w64-mingw32-g++-posix >/dev/null || \
-	  missing="$$missing g++-mingw-w64-x86-64-posix"; \
-	test -x /usr/lib/wine/wine64 || missing="$$missing wine64"; \
-	test -f /usr/src/googletest/CMakeLists.txt || missing="$$missing googletest"; \
-	if [ -n "$$missing" ]; then \
-	  echo "installing:$$missing"; \
-	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
-	    apt-get install -y -qq $$missing >/dev/null; \
-	fi
+WINDOWS_NEEDS := /usr/bin/x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix \
+  /usr/lib/wine/wine64:wine64 /usr/src/googletest/CMakeLists.txt:googletest
+
+windows-deps:
+	@$(MAKE) --no-print-directory deps NEEDS="$(NEEDS) $(WINDOWS_NEEDS)"
 
 check-windows: all windows-deps
 	@cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
