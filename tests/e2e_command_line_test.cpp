@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/messages.h"
 #include "tests/run_program.h"
 
 namespace {
@@ -36,6 +37,46 @@ TEST(EndToEndCommandLineTest, UnusableCommandLinesPrintOnlyTheUsageLine) {
   for (const Case& c : kCases) {
     RunResult result = RunProgram(TurnelPath(), c.args);
     EXPECT_EQ(result.out, Usage()) << c.name;
+    EXPECT_EQ(result.status, 0) << c.name;
+  }
+}
+
+// A catalogue message as the console receives it: "%%" shows as "%", and the
+// line ends as the program's standard output ends lines.
+std::string Printed(const char* message) {
+  std::string text = message;
+  size_t at = text.find("%%");
+  if (at != std::string::npos) text.erase(at, 1);
+  text.pop_back();
+  return text + LineEnd();
+}
+
+struct RuleCase {
+  const char* name;
+  std::vector<std::string> args;
+  const char* message;
+};
+
+TEST(EndToEndCommandLineTest, ArgumentRulesPrintTheirOneMessage) {
+  const RuleCase kCases[] = {
+      {"hex-looking accuracy", {"/a:0x5", "p.txt", "m"},
+       msg::kAccuracyOutOfRange},
+      {"lowest 32-bit accuracy", {"/a:-2147483648", "p.txt", "m"},
+       msg::kAccuracyOutOfRange},
+      {"accuracy past 32 bits", {"/a:99999999999", "p.txt", "m"},
+       msg::kAccuracyNotNumber},
+      {"accuracy flag without value", {"/a", "p.txt", "m"},
+       msg::kAccuracyNotNumber},
+      {"plot path of 260 bytes", {std::string(260, 'p'), "m"},
+       msg::kPathTooLong},
+      {"plot path on CONOUT$", {"CONOUT$x", "m"}, msg::kPathInvalid},
+      {"plot path with percent", {"100%.txt", "m"}, msg::kPathHasPercent},
+      {"lower-case conin$ is a plain name", {"conin$", "m"},
+       msg::kPlotOpenFailed},
+  };
+  for (const RuleCase& c : kCases) {
+    RunResult result = RunProgram(TurnelPath(), c.args);
+    EXPECT_EQ(result.out, Printed(c.message)) << c.name;
     EXPECT_EQ(result.status, 0) << c.name;
   }
 }

@@ -84,6 +84,8 @@ TEST(EndToEndPlotTest, ABadPlotPrintsOneMessageAndWritesNothing) {
   const RefusedCase kCases[] = {
       {"blank line", "0,0\n\n1,1\n", Printed(kFieldCount, 1)},
       {"three fields", "1,2,3\n", Printed(kFieldCount, 0)},
+      {"1025 fields keep 1024", "0,0\n" + Lines(1024, "1,") + "1\n",
+       Printed(kFieldCount, 1)},
       {"letters", "0,0\n5,0\nabc,1\n", Printed(kConversion, 2)},
       {"overflow", "99999999999,0\n", Printed(kConversion, 0)},
       {"out of range", "0,0\n0,2501\n", Printed(kOutOfRange, 1)},
