@@ -2,8 +2,10 @@
 // first input byte picks the accuracy option, the second the model name, and
 // the rest is the plot file. Checks the printed line and the model file
 // written, or that nothing was written.
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

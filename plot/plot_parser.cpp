@@ -33,12 +33,21 @@ int PlotParser::ParseRow(const FieldList& row, int32_t line, PlotPoint* point) {
   return 1;
 }
 
+namespace {
+
+// The field's whole text as a decimal integer; a message for the line when it
+// holds none.
+int ConvertField(const FieldText& field, int32_t line, int32_t* n) {
+  if (ParseInteger(field.Text(), 10, n)) return 1;
+  PrintMessage(msg::kPlotConversion, static_cast<int>(line));
+  return 0;
+}
+
+}  // namespace
+
 int PlotParser::ParseX(const FieldText& field, int32_t line, int32_t* x) {
   int32_t n = 0;
-  if (!ParseInteger(field.Text(), 10, &n)) {
-    PrintMessage(msg::kPlotConversion, static_cast<int>(line));
-    return 0;
-  }
+  if (!ConvertField(field, line, &n)) return 0;
   // -|n| without negating a negative n, so that -2147483648 stays in range of
   // the type and is refused below like any other number past the limit.
   int32_t v = n < 0 ? n : -n;
@@ -52,10 +61,7 @@ int PlotParser::ParseX(const FieldText& field, int32_t line, int32_t* x) {
 
 int PlotParser::ParseY(const FieldText& field, int32_t line, int32_t* y) {
   int32_t n = 0;
-  if (!ParseInteger(field.Text(), 10, &n)) {
-    PrintMessage(msg::kPlotConversion, static_cast<int>(line));
-    return 0;
-  }
+  if (!ConvertField(field, line, &n)) return 0;
   if (n < -kMaxPlotValue || n > kMaxPlotValue) {
     PrintMessage(msg::kPlotOutOfRange, static_cast<int>(line));
     return 0;
