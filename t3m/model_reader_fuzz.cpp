@@ -1,0 +1,89 @@
+// Fuzzes the model reader with the raw bytes of a model file: an accepted file
+// must write back to the very same bytes, and the figures, exports and
+// picture made from it must stay within what the model holds.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "t3m/exporters.h"
+#include "t3m/mesh_stats.h"
+#include "t3m/model_reader.h"
+#include "t3m/renderer.h"
+
+namespace {
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+// The file the writer makes from the model, built here independently of the
+// reader.
+std::string Serialise(const Model& model) {
+  std::string out = "T3M_";
+  auto put32 = [&out](uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+      out.push_back(static_cast<char>(value >> 8 * i));
+  };
+  put32(1);
+  put32(static_cast<uint32_t>(model.vertices.size()));
+  put32(static_cast<uint32_t>(model.conns.size()));
+  for (const ModelVertex& vertex : model.vertices) {
+    for (float value : {vertex.x, vertex.y, vertex.z, vertex.u, vertex.v}) {
+      uint32_t bits;
+      std::memcpy(&bits, &value, sizeof bits);
+      put32(bits);
+    }
+  }
+  for (uint16_t conn : model.conns) {
+    out.push_back(static_cast<char>(conn & 0xFF));
+    out.push_back(static_cast<char>(conn >> 8));
+  }
+  return out;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  Model model;
+  ReadResult result = ParseModel(data, size, &model);
+  if (!result.ok()) {
+    Check(model.vertices.empty() && model.conns.empty());
+    // A size complaint names sizes that disagree.
+    if (result.error == ReadError::kVerticesTruncated ||
+        result.error == ReadError::kConnsTruncated) {
+      Check(result.file_bytes < result.expected_bytes);
+    }
+    if (result.error == ReadError::kTrailingBytes) {
+      Check(result.file_bytes > result.expected_bytes);
+    }
+    return 0;
+  }
+  Check(Serialise(model) ==
+        std::string(reinterpret_cast<const char*>(data), size));
+
+  MeshStats stats = ComputeStats(model);
+  Check(stats.zero_area_triangles <= stats.triangle_count);
+  Check(stats.open_edges + stats.crowded_edges + stats.miswound_edges <=
+        stats.edge_count);
+  // On a closed surface every kept triangle's three edges pair up.
+  Check(!stats.closed ||
+        2 * stats.edge_count ==
+            3 * (stats.triangle_count - stats.zero_area_triangles));
+  int32_t facets = -1;
+  std::string stl = ExportStl(model, &facets);
+  Check(facets == stats.triangle_count - stats.zero_area_triangles);
+  Check(stl.size() == 84 + 50 * static_cast<size_t>(facets));
+  ExportObj(model);
+  Check(ExportPly(model).size() >
+        20 * model.vertices.size() +
+            13 * static_cast<size_t>(model.TriangleCount()));
+  Image image;
+  if (RenderModel(model, 16, 12, &image)) {
+    Check(image.rgb.size() == 16 * 12 * 3);
+  } else {
+    Check(facets == 0);
+  }
+  return 0;
+}

@@ -1,0 +1,289 @@
+// The built t3m run as a user runs it: on the converter's models, on broken
+// files, and with its exports opened by independent readers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "modelfile/model_file.h"
+#include "t3m/mesh_stats.h"
+#include "t3m/model_reader.h"
+#include "t3m/t3m_messages.h"
+#include "tests/run_program.h"
+
+namespace {
+
+const struct Plot {
+  const char* path;
+  bool closed;
+} kPlots[] = {{"examples/vase.txt", false},
+              {"examples/goblet.txt", true},
+              {"examples/bowl.txt", true},
+              {"t3m/testdata/closed_vase.txt", true}};
+
+// A catalogue message filled in as the program prints it.
+std::string Printed(const char* message, ...) {
+  char text[2048];
+  va_list args;
+  va_start(args, message);
+  std::vsnprintf(text, sizeof text, message, args);
+  va_end(args);
+  return text;
+}
+
+// The number printed after label in out, or -1 when the label is missing.
+double NumberAfter(const std::string& out, const std::string& label) {
+  size_t at = out.find(label);
+  return at == std::string::npos ? -1
+                                 : std::atof(out.c_str() + at + label.size());
+}
+
+// The part of a catalogue message before its first field.
+std::string Label(const char* message) {
+  return std::string(message).substr(0, std::string(message).find('%'));
+}
+
+// What the volume line adds when the exported faces would point inwards.
+std::string InwardNote() {
+  std::string message = t3m_msg::kInfoVolumeInward;
+  return message.substr(message.find("%.2f") + 4);
+}
+
+class T3mTest : public testing::Test {
+ protected:
+  RunResult Run(const std::string& program, std::vector<std::string> args) {
+    RunOptions options;
+    options.cwd = dir_.path();
+    return RunProgram(program, args, options);
+  }
+  RunResult T3m(std::vector<std::string> args) {
+    return Run(T3M_BUILT_EXE, args);
+  }
+  // Turns a plot of the source tree into m.t3m; gives turnel's report line.
+  std::string Convert(const std::string& plot, int accuracy) {
+    std::ifstream in(std::string(T3M_SOURCE_DIR) + "/" + plot);
+    std::stringstream text;
+    text << in.rdbuf();
+    dir_.Write("plot.txt", text.str());
+    return Run(TurnelPath(),
+               {"/a:" + std::to_string(accuracy), "plot.txt", "m"})
+        .out;
+  }
+  Model Load() {
+    Model model;
+    EXPECT_TRUE(ReadModelFile(dir_.PathOf("m.t3m"), &model).ok());
+    return model;
+  }
+
+  ScopedTempDir dir_;
+};
+
+TEST_F(T3mTest, InfoMatchesTheConverterAndTheReaderItsBytes) {
+  for (const Plot& plot : kPlots) {
+    for (int accuracy = 1; accuracy <= 10; ++accuracy) {
+      std::string report = Convert(plot.path, accuracy);
+      int vt = static_cast<int>(NumberAfter(report, "vt="));
+      int cn = static_cast<int>(NumberAfter(report, "cn="));
+      RunResult info = T3m({"info", "m.t3m"});
+      EXPECT_EQ(info.status, 0);
+      EXPECT_NE(info.out.find(Printed(t3m_msg::kInfoVertices, vt) +
+                              Printed(t3m_msg::kInfoConns, cn, cn / 3)),
+                std::string::npos)
+          << plot.path << " /a:" << accuracy;
+      EXPECT_EQ(info.out.find(t3m_msg::kInfoClosed) != std::string::npos,
+                plot.closed);
+      EXPECT_EQ(NumberAfter(info.out, Label(t3m_msg::kInfoVolume)) > 0,
+                plot.closed);
+      EXPECT_EQ(info.out.find(InwardNote()), std::string::npos);
+      Model model = Load();
+      ModelFile* image = CreateModelFile(
+          model.vertices.data(), static_cast<int32_t>(model.vertices.size()),
+          model.conns.data(), static_cast<int32_t>(model.conns.size()));
+      ASSERT_NE(image, nullptr);
+      EXPECT_EQ(WriteModelFile(dir_.PathOf("again.t3m").c_str(), *image),
+                kModelFileWritten);
+      FreeModelFile(image);
+      EXPECT_EQ(dir_.Read("again.t3m"), dir_.Read("m.t3m"))
+          << plot.path << " /a:" << accuracy;
+    }
+  }
+}
+
+TEST_F(T3mTest, InfoGivesTheVolumeAndWhichWayTheFacesPoint) {
+  Convert("t3m/testdata/closed_vase.txt", 4);
+  // A decagonal prism of circumradius 50 and height 100.
+  EXPECT_NEAR(
+      NumberAfter(T3m({"info", "m.t3m"}).out, Label(t3m_msg::kInfoVolume)),
+      5 * 2500 * std::sin(std::acos(-1.0) / 5) * 100, 100);
+  dir_.Write("down.txt", "0,100\n50,100\n50,0\n0,0\n");
+  Run(TurnelPath(), {"/a:4", "down.txt", "m"});
+  EXPECT_NE(T3m({"info", "m.t3m"}).out.find(InwardNote()), std::string::npos);
+}
+
+TEST_F(T3mTest, EveryCutOfAModelFileGivesItsMessageAndStatusOne) {
+  Convert("examples/vase.txt", 1);
+  const std::string whole = dir_.Read("m.t3m");
+  ASSERT_EQ(whole.size(), 412u);  // 15 vertices, 48 entries
+  for (size_t size = 0; size < whole.size(); ++size) {
+    dir_.Write("cut.t3m", whole.substr(0, size));
+    RunResult result = T3m({"info", "cut.t3m"});
+    long long bytes = static_cast<long long>(size);
+    EXPECT_EQ(
+        result.out,
+        size < 16 ? Printed(t3m_msg::kHeaderTruncated, "cut.t3m", bytes)
+        : size < 316
+            ? Printed(t3m_msg::kVerticesTruncated, "cut.t3m", bytes, 412LL)
+            : Printed(t3m_msg::kConnsTruncated, "cut.t3m", bytes, 412LL))
+        << size;
+    EXPECT_EQ(result.status, 1) << size;
+  }
+}
+
+TEST_F(T3mTest, LyingOrForeignFilesGiveTheirMessageAndStatusOne) {
+  Convert("examples/vase.txt", 1);
+  const std::string whole = dir_.Read("m.t3m");
+  auto patched = [&](size_t at, const std::string& bytes) {
+    return whole.substr(0, at) + bytes + whole.substr(at + bytes.size());
+  };
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::string message;
+  } kCases[] = {
+      {"wrong magic", patched(0, "T3D_"), Printed(t3m_msg::kBadMagic, "f.t3m")},
+      {"version 2", patched(4, "\2"),
+       Printed(t3m_msg::kBadVersion, "f.t3m", 2)},
+      {"a thousand vertices", patched(8, "\xe8\x03"),
+       Printed(t3m_msg::kVerticesTruncated, "f.t3m", 412LL, 20112LL)},
+      {"one vertex too many", patched(8, "\x10"),
+       Printed(t3m_msg::kConnsTruncated, "f.t3m", 412LL, 432LL)},
+      {"negative vertex count", patched(8, "\xff\xff\xff\xff"),
+       Printed(t3m_msg::kNegativeVertexCount, "f.t3m", -1)},
+      {"one triangle too few", patched(12, "\x2d"),
+       Printed(t3m_msg::kTrailingBytes, "f.t3m", 406LL)},
+      {"index past the vertices", patched(410, "\x0f"),
+       Printed(t3m_msg::kIndexOutOfRange, "f.t3m", 47, 15, 15)},
+  };
+  for (const auto& c : kCases) {
+    dir_.Write("f.t3m", c.bytes);
+    RunResult result = T3m({"render", "f.t3m", "f.png"});
+    EXPECT_EQ(result.out, c.message) << c.name;
+    EXPECT_EQ(result.status, 1) << c.name;
+    EXPECT_FALSE(dir_.Exists("f.png")) << c.name;
+  }
+}
+
+TEST_F(T3mTest, EveryExportLoadsInAnIndependentReader) {
+  for (const Plot& plot : kPlots) {
+    Convert(plot.path, 4);
+    Model model = Load();
+    const int triangles = model.TriangleCount();
+    const int with_area = triangles - ComputeStats(model).zero_area_triangles;
+    for (std::string name : {"m.obj", "m.stl", "m.ply", "m.glb"}) {
+      const int expected = name == "m.stl" ? with_area : triangles;
+      RunResult result = T3m({"export", "m.t3m", name});
+      EXPECT_EQ(result.out,
+                Printed(t3m_msg::kExported, "m.t3m", name.c_str(), expected));
+      EXPECT_EQ(result.status, 0);
+      RunResult assimp = Run("assimp", {"info", name, "-r"});
+      EXPECT_EQ(assimp.status, 0) << plot.path << name << "\n" << assimp.out;
+      EXPECT_EQ(NumberAfter(assimp.out, "Faces:"), expected)
+          << plot.path << name;
+    }
+  }
+}
+
+TEST_F(T3mTest, ClosedStlFilesPassTheMeshChecker) {
+  for (const Plot& plot : kPlots) {
+    if (!plot.closed) continue;
+    Convert(plot.path, 4);
+    T3m({"export", "m.t3m", "m.stl"});
+    RunResult admesh = Run("admesh", {"m.stl"});
+    ASSERT_EQ(admesh.status, 0) << admesh.out;
+    // Its first column is the file as read, before any repair.
+    for (const char* zero :
+         {"Degenerate facets     :", "Total disconnected facets        :",
+          "Facets reversed       :", "Normals fixed         :"}) {
+      EXPECT_EQ(NumberAfter(admesh.out, zero), 0) << plot.path << zero;
+    }
+    EXPECT_GT(NumberAfter(admesh.out, "Volume   :"), 0) << plot.path;
+  }
+}
+
+TEST_F(T3mTest, RenderWritesTheSamePictureOfTheAskedSizeEveryTime) {
+  Convert("examples/goblet.txt", 3);
+  const struct {
+    std::vector<std::string> args;
+    int width, height;
+  } kCases[] = {{{"render", "m.t3m", "a.png"}, 800, 600},
+                {{"render", "-S:64X48", "m.t3m", "a.png"}, 64, 48},
+                {{"render", "m.t3m", "a.png", "/s:5x7"}, 5, 7}};
+  for (const auto& c : kCases) {
+    EXPECT_EQ(T3m(c.args).out,
+              Printed(t3m_msg::kRendered, "m.t3m", "a.png", c.width, c.height));
+    std::string first = dir_.Read("a.png");
+    T3m(c.args);
+    EXPECT_EQ(dir_.Read("a.png"), first);
+    // Width and height open the header chunk, big-endian.
+    ASSERT_GT(first.size(), 24u);
+    EXPECT_EQ(first.substr(16, 8),
+              std::string({0, 0, char(c.width >> 8), char(c.width), 0, 0,
+                           char(c.height >> 8), char(c.height)}));
+  }
+}
+
+TEST_F(T3mTest, UnusableCommandLinesFailWithOneMessage) {
+  Convert("examples/vase.txt", 2);
+  const std::string usage = t3m_msg::kUsage;
+  const struct {
+    const char* name;
+    std::string out;
+    std::vector<std::string> args;
+  } kCases[] = {
+      {"no arguments", usage, {}},
+      {"unknown command", usage, {"show", "m.t3m"}},
+      {"info with an option", usage, {"info", "/s:8x8", "m.t3m"}},
+      {"export with one file", usage, {"export", "m.t3m"}},
+      {"another option", usage, {"render", "/a:3", "m.t3m", "p.png"}},
+      {"repeated option", usage, {"render", "/s:8", "-s:9", "m.t3m", "p.png"}},
+      {"size without value",
+       t3m_msg::kBadSize,
+       {"render", "/s", "m.t3m", "a.png"}},
+      {"size too wide",
+       t3m_msg::kBadSize,
+       {"render", "/s:2049x9", "m.t3m", "a.png"}},
+      {"size with a sign",
+       t3m_msg::kBadSize,
+       {"render", "/s:+8x6", "m.t3m", "a.png"}},
+      {"size of three numbers",
+       t3m_msg::kBadSize,
+       {"render", "/s:8x6x4", "m.t3m", "a.png"}},
+      {"picture not png",
+       Printed(t3m_msg::kNotPng, "p.jpg"),
+       {"render", "m.t3m", "p.jpg"}},
+      {"unknown export",
+       Printed(t3m_msg::kUnknownFormat, "m.gltf"),
+       {"export", "m.t3m", "m.gltf"}},
+      {"missing model",
+       Printed(t3m_msg::kOpenFailed, "none.t3m"),
+       {"export", "none.t3m", "m.obj"}},
+      {"unwritable place",
+       Printed(t3m_msg::kWriteFailed, "no/m.stl"),
+       {"export", "m.t3m", "no/m.stl"}},
+  };
+  for (const auto& c : kCases) {
+    RunResult result = T3m(c.args);
+    EXPECT_EQ(result.out, c.out) << c.name;
+    EXPECT_EQ(result.status, 1) << c.name;
+  }
+  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"m.t3m", "plot.txt"}));
+  EXPECT_EQ(T3m({"/h"}).status, 0);
+}
+
+}  // namespace
