@@ -45,7 +45,9 @@ int ConverterApp::ApplyArgs(const PositionalList& list, const OptionMap& map) {
 int ConverterApp::OpenPlot(const char* path, PlotList* points) {
   TextTable table;
   RowList rows;
-  if (!table.ReadAll(path, rows)) {
+  // One row past the plot's limit is enough to refuse it; a plot of tens of
+  // thousands of long rows would otherwise be held whole in memory.
+  if (!table.ReadAll(path, rows, kMaxPlotRows + 1)) {
     PrintMessage(msg::kPlotOpenFailed);
     return 0;
   }

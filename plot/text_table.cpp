@@ -6,7 +6,7 @@
 
 #include "platform/text_file.h"
 
-int TextTable::ReadAll(const char* path, RowList& rows) {
+int TextTable::ReadAll(const char* path, RowList& rows, int32_t max_rows) {
   TextFile file;
   if (!file.Open(path)) return 0;
   int result = 0;
@@ -25,7 +25,7 @@ int TextTable::ReadAll(const char* path, RowList& rows) {
         break;
       }
       // Rows past the table's capacity are dropped without failing the read.
-      rows.Add(row, -1);
+      if (rows.Count() < max_rows) rows.Add(row, -1);
       if (IsEof()) {
         result = 1;
         break;

@@ -29,8 +29,10 @@ class TextTable {
 
   // 1 when the whole file was read into rows; 0 when it cannot be opened
   // (rows untouched) or reading it failed (rows hold what was read so far).
-  // Prints nothing and throws nothing.
-  int ReadAll(const char* path, RowList& rows);
+  // Rows past max_rows (at most kMaxTableRows) are read, and can fail the
+  // read, but are not kept. Prints nothing and throws nothing.
+  int ReadAll(const char* path, RowList& rows,
+              int32_t max_rows = kMaxTableRows);
 
  private:
   int ReadRow(FieldList* row);

@@ -158,6 +158,28 @@ TEST(TextTableTest, KeepsTheFirst65536RowsOfALongerFile) {
   EXPECT_EQ(read.rows.back(), (std::vector<std::string>{"65535", "0"}));
 }
 
+TEST(TextTableTest, KeepsOnlyTheRowsAskedForYetReadsTheWholeFile) {
+  const std::string five_rows = "1,2\n3,4\n5,6\n7,8\n9,0\n";
+  const FileCase kCases[] = {
+      {"rows past the cap are dropped", five_rows, 1, {{"1", "2"}, {"3", "4"}}},
+      {"a line too long past the cap fails the read",
+       five_rows + std::string(20480, 'x') + "\n",
+       0,
+       {{"1", "2"}, {"3", "4"}}},
+      {"a field too long past the cap fails the read",
+       five_rows + std::string(512, 'f') + "\n",
+       0,
+       {{"1", "2"}, {"3", "4"}}},
+  };
+  for (const FileCase& c : kCases) {
+    ScopedTempDir dir;
+    std::string path = dir.Write("plot.txt", c.bytes);
+    RowList rows;
+    EXPECT_EQ(TextTable().ReadAll(path.c_str(), rows, 2), c.result) << c.name;
+    EXPECT_EQ(Texts(rows), c.rows) << c.name;
+  }
+}
+
 TEST(TextTableTest, AFileThatCannotBeOpenedLeavesTheRowsUntouched) {
   ScopedTempDir dir;
   for (const std::string& path : {dir.PathOf("missing.txt"), dir.path()}) {
