@@ -183,6 +183,25 @@ ModelFile* CreateModelFile(const void* vertices, int32_t vertex_count,
   return image;
 }
 
+ModelFile* AdoptModelFile(unsigned char* vertices, int32_t vertex_count,
+                          unsigned char* conns, int32_t conn_count) {
+  DWORD vertex_bytes = 0;
+  DWORD conn_bytes = 0;
+  if (!ModelBlockBytes(vertex_count, kVertexRecordBytes, &vertex_bytes) ||
+      !ModelBlockBytes(conn_count, kConnEntryBytes, &conn_bytes)) {
+    return nullptr;
+  }
+  ModelFile* image = new (std::nothrow) ModelFile();
+  if (image == nullptr) return nullptr;
+  std::memcpy(image->magic, kMagic, sizeof kMagic);
+  image->version = kModelFileVersion;
+  image->vertex_count = vertex_count;
+  image->conn_count = conn_count;
+  image->vertices = vertices;
+  image->conns = conns;
+  return image;
+}
+
 void FreeModelFile(ModelFile* image) {
   if (image == nullptr) return;
   delete[] image->vertices;

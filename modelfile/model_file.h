@@ -38,6 +38,12 @@ bool ModelBlockBytes(int32_t count, size_t record_bytes, DWORD* bytes);
 ModelFile* CreateModelFile(const void* vertices, int32_t vertex_count,
                            const void* conns, int32_t conn_count);
 
+// A new image that takes over two blocks allocated with new[] and sized for
+// the counts as ModelBlockBytes gives them; null, with both blocks still the
+// caller's, when memory runs out or a count cannot size a block.
+ModelFile* AdoptModelFile(unsigned char* vertices, int32_t vertex_count,
+                          unsigned char* conns, int32_t conn_count);
+
 // Releases the vertex block, the connection block, then the image; null is
 // skipped.
 void FreeModelFile(ModelFile* image);

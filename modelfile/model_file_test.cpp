@@ -156,6 +156,39 @@ TEST(ModelFileTest, OnlyATakenTemporaryNameIsTriedAgain) {
   }
 }
 
+TEST(ModelFileTest, AnAdoptedImageOwnsItsBlocksOnlyWhenTheCountsFit) {
+  const struct {
+    const char* name;
+    int32_t v, c;
+    bool adopted;
+  } kCases[] = {
+      {"both counts fit", 2, 3, true},
+      {"negative vertex count", -1, 3, false},
+      {"negative connection count", 2, -3, false},
+      {"vertex block beyond one write", INT32_MAX, 3, false},
+  };
+  for (const auto& c : kCases) {
+    // Freed here only when not adopted: a leak or a double release shows
+    // under the sanitizers.
+    unsigned char* vertices = new unsigned char[2 * kVertexRecordBytes]();
+    unsigned char* conns = new unsigned char[3 * kConnEntryBytes]();
+    ModelFile* image = AdoptModelFile(vertices, c.v, conns, c.c);
+    EXPECT_EQ(image != nullptr, c.adopted) << c.name;
+    if (image == nullptr) {
+      delete[] vertices;
+      delete[] conns;
+      continue;
+    }
+    EXPECT_EQ(std::string(image->magic, 4), "T3M_") << c.name;
+    EXPECT_EQ(image->version, kModelFileVersion) << c.name;
+    EXPECT_EQ(image->vertex_count, c.v) << c.name;
+    EXPECT_EQ(image->conn_count, c.c) << c.name;
+    EXPECT_EQ(image->vertices, vertices) << c.name;
+    EXPECT_EQ(image->conns, conns) << c.name;
+    FreeModelFile(image);
+  }
+}
+
 TEST(ModelFileTest, ReservedPathsCreateNothing) {
   for (const char* path : {"\\\\server\\share\\m.t3m", "//server/m.t3m",
                            "CONIN$", "CONOUT$", "CONOUT$m.t3m"}) {

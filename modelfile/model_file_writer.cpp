@@ -42,8 +42,12 @@ bool ModelFileWriter::Export(T3DMODEL model, const char* path) {
   if (!conns) return false;
   T3DModel_GetConns(model, 0, conn_count, conns.get());
 
+  // The image takes the buffers over: a copy would touch as much fresh memory
+  // again, which costs a conversion more time than building the mesh.
   image.reset(
-      CreateModelFile(vertices.get(), vertex_count, conns.get(), conn_count));
+      AdoptModelFile(vertices.get(), vertex_count, conns.get(), conn_count));
   if (!image) return false;
+  vertices.release();
+  conns.release();
   return WriteModelFile(path, *image) == kModelFileWritten;
 }
