@@ -39,16 +39,14 @@ static int RunOnce(struct Command* command, int run) {
                                    O_WRONLY, 0);
   double start = Now();
   pid_t pid;
-  if (posix_spawn(&pid, command->argv[0], &actions, NULL, command->argv,
-                  environ) != 0) {
-    posix_spawn_file_actions_destroy(&actions);
-    return 0;
-  }
+  int spawned = posix_spawn(&pid, command->argv[0], &actions, NULL,
+                            command->argv, environ) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  if (!spawned) return 0;
   int status = 0;
   struct rusage usage;
   if (wait4(pid, &status, 0, &usage) != pid) return 0;
   command->seconds[run] = Now() - start;
-  posix_spawn_file_actions_destroy(&actions);
   if (usage.ru_maxrss > command->max_rss_kib) {
     command->max_rss_kib = usage.ru_maxrss;
   }
@@ -69,12 +67,13 @@ static double Quantile(const double* sorted, int runs, double share) {
 
 static void Report(struct Command* command, int runs) {
   qsort(command->seconds, (size_t)runs, sizeof(double), CompareDoubles);
-  printf("  %-8s median %7.3f ms   p10 %7.3f   p90 %7.3f   min %7.3f   "
-         "peak RSS %6ld KiB\n",
-         command->name, Quantile(command->seconds, runs, 0.5) * 1e3,
-         Quantile(command->seconds, runs, 0.1) * 1e3,
-         Quantile(command->seconds, runs, 0.9) * 1e3, command->seconds[0] * 1e3,
-         command->max_rss_kib);
+  printf(
+      "  %-8s median %7.3f ms   p10 %7.3f   p90 %7.3f   min %7.3f   "
+      "peak RSS %6ld KiB\n",
+      command->name, Quantile(command->seconds, runs, 0.5) * 1e3,
+      Quantile(command->seconds, runs, 0.1) * 1e3,
+      Quantile(command->seconds, runs, 0.9) * 1e3, command->seconds[0] * 1e3,
+      command->max_rss_kib);
 }
 
 int main(int argc, char** argv) {

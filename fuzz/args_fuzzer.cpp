@@ -22,7 +22,9 @@ namespace {
 
 std::string* output_path = nullptr;
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // What the rules say of an argument vector before any file is touched.
 struct Expected {
@@ -110,8 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(truncate(output_path->c_str(), 0) == 0);
   FUZZ_CHECK(lseek(STDOUT_FILENO, 0, SEEK_SET) == 0);
   ConverterApp app;
-  const int loaded =
-      app.Load(argv.data(), static_cast<int32_t>(words.size()));
+  const int loaded = app.Load(argv.data(), static_cast<int32_t>(words.size()));
   std::fflush(stdout);
   const std::string printed = ReadBytes(*output_path);
 

@@ -30,8 +30,8 @@ struct AccuracyChoice {
   int32_t accuracy;    // 0: refused
 };
 const AccuracyChoice kAccuracies[] = {
-    {nullptr, 3}, {"/a:1", 1}, {"/a:2", 2}, {"-a:3", 3}, {"/A:4", 4},
-    {"/a:5", 5},  {"/a:6", 6}, {"/a:7", 7}, {"/a:8", 8}, {"/a:9", 9},
+    {nullptr, 3},  {"/a:1", 1}, {"/a:2", 2},  {"-a:3", 3}, {"/A:4", 4},
+    {"/a:5", 5},   {"/a:6", 6}, {"/a:7", 7},  {"/a:8", 8}, {"/a:9", 9},
     {"/a:10", 10}, {"/a:0", 0}, {"/a:11", 0},
 };
 
@@ -139,7 +139,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   {
     TextTable table;
     RowList rows;
-    plot_ok = table.ReadAll("plot.txt", rows) && PlotParser().Parse(rows, points);
+    plot_ok =
+        table.ReadAll("plot.txt", rows) && PlotParser().Parse(rows, points);
   }
 
   std::vector<std::string> words = {"turnel"};

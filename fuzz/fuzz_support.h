@@ -10,8 +10,8 @@
 
 // Stops the run with a report when a property of the program does not hold;
 // libFuzzer then keeps the input that broke it.
-#define FUZZ_CHECK(condition)                                    \
-  do {                                                           \
+#define FUZZ_CHECK(condition)                                          \
+  do {                                                                 \
     if (!(condition)) FuzzCheckFailed(#condition, __FILE__, __LINE__); \
   } while (0)
 

@@ -13,10 +13,6 @@ FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 20
 BENCH_RUNS ?= 300
 FUZZ_TARGETS := plot args convert
-# Long enough for a line past the 20479-character limit.
-FUZZ_MAX_LEN_plot := 32768
-FUZZ_MAX_LEN_args := 2048
-FUZZ_MAX_LEN_convert := 8192
 
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all \
   -fno-omit-frame-pointer
@@ -26,6 +22,9 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_chec
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=exitcode=23
 FUZZ_CXX := clang++-14
+FUZZ_NEEDS := /usr/bin/clang++-14:clang-14 \
+  /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a:libclang-rt-14-dev
+HOSTILE_NEEDS := /usr/bin/time:time /usr/bin/iconv:libc-bin
 FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined \
   -fno-sanitize-recover=all -fno-omit-frame-pointer -g -O1
 
@@ -43,16 +42,8 @@ check-sanitize: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
-fuzz-deps: deps
-	@missing=""; \
-	command -v $(FUZZ_CXX) >/dev/null || missing="$$missing clang-14"; \
-	ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a \
-	  >/dev/null 2>&1 || missing="$$missing libclang-rt-14-dev"; \
-	if [ -n "$$missing" ]; then \
-	  echo "installing:$$missing"; \
-	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
-	    apt-get install -y -qq $$missing >/dev/null; \
-	fi
+fuzz-deps:
+	@$(MAKE) --no-print-directory deps NEEDS="$(NEEDS) $(FUZZ_NEEDS)"
 
 fuzz-build: fuzz-deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=None \
@@ -60,31 +51,17 @@ fuzz-build: fuzz-deps
 	  -DTURNEL_FUZZ=ON -DTURNEL_TESTS=OFF -DTURNEL_STATIC_EXE=OFF \
 	  -DTURNEL_WERROR=$(WERROR) >/dev/null
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) \
-	  $(foreach t,$(FUZZ_TARGETS),--target $(t)_fuzzer)
+	  --target $(foreach t,$(FUZZ_TARGETS),$(t)_fuzzer) -- --no-print-directory
 
-# Each target first replays its corpus in the repository (the seeds and every
-# earlier finding), then fuzzes; new inputs collect in the build directory,
-# and an input that breaks a target is kept under $(FUZZ_BUILD)/findings.
-define run_fuzzer
-	@mkdir -p $(FUZZ_BUILD)/corpus/$(1) $(FUZZ_BUILD)/findings
-	@echo "fuzzing $(1) for $(2) s"
-	cd $(FUZZ_BUILD) && $(SANITIZER_ENV) nice ./$(1)_fuzzer \
-	  -max_total_time=$(2) -max_len=$(FUZZ_MAX_LEN_$(1)) -timeout=10 \
-	  -rss_limit_mb=4096 -print_final_stats=1 \
-	  -dict=$(CURDIR)/fuzz/$(1).dict \
-	  -artifact_prefix=findings/$(1)- corpus/$(1) $(CURDIR)/fuzz/corpus/$(1) \
-	  2>&1 | tail -n 25; exit $${PIPESTATUS[0]}
-endef
-
-fuzz: SHELL := /bin/bash
 fuzz: fuzz-build
-	$(foreach t,$(FUZZ_TARGETS),$(call run_fuzzer,$(t),$(FUZZ_SECONDS))
-	)
+	for t in $(FUZZ_TARGETS); do \
+	  fuzz/run_fuzzer.sh $(FUZZ_BUILD) $$t $(FUZZ_SECONDS) || exit 1; \
+	done
 
-fuzz-smoke: SHELL := /bin/bash
 fuzz-smoke: fuzz-build
-	$(foreach t,$(FUZZ_TARGETS),$(call run_fuzzer,$(t),$(FUZZ_SMOKE_SECONDS))
-	)
+	for t in $(FUZZ_TARGETS); do \
+	  fuzz/run_fuzzer.sh $(FUZZ_BUILD) $$t $(FUZZ_SMOKE_SECONDS) || exit 1; \
+	done
 
 # A release build of the program of its own, for the measurements.
 rel-build: deps
@@ -93,10 +70,7 @@ rel-build: deps
 	cmake --build $(REL_BUILD) -j $(JOBS) --target turnel
 
 hostile-deps:
-	@command -v /usr/bin/time >/dev/null && command -v iconv >/dev/null || { \
-	  echo "installing: time"; apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq time libc-bin \
-	  >/dev/null; }
+	@$(MAKE) --no-print-directory deps NEEDS="$(NEEDS) $(HOSTILE_NEEDS)"
 
 hostile: rel-build hostile-deps
 	scripts/hostile.sh $(REL_BUILD)/turnel
