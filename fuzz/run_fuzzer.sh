@@ -16,6 +16,7 @@ case $target in
   plot) max_len=32768 ;;  # room for a line past the 20479-character limit
   args) max_len=2048 ;;
   convert) max_len=8192 ;;
+  model_reader) max_len=8192 ;;
   *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
 esac
 

@@ -12,7 +12,7 @@ REL_BUILD ?= build-bench
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 20
 BENCH_RUNS ?= 300
-FUZZ_TARGETS := plot args convert
+FUZZ_TARGETS := plot args convert model_reader
 
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all \
   -fno-omit-frame-pointer
