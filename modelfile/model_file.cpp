@@ -164,21 +164,16 @@ ModelFile* CreateModelFile(const void* vertices, int32_t vertex_count,
       !ModelBlockBytes(conn_count, kConnEntryBytes, &conn_bytes)) {
     return nullptr;
   }
-  ModelFile* image = new (std::nothrow) ModelFile();
-  if (image == nullptr) return nullptr;
-  std::memcpy(image->magic, kMagic, sizeof kMagic);
-  image->version = kModelFileVersion;
-  image->vertex_count = vertex_count;
-  image->conn_count = conn_count;
-  image->vertices = NewBlock(vertices, vertex_bytes);
-  if (image->vertices == nullptr) {
-    FreeModelFile(image);
-    return nullptr;
-  }
-  image->conns = NewBlock(conns, conn_bytes);
-  if (image->conns == nullptr) {
-    FreeModelFile(image);
-    return nullptr;
+  unsigned char* vertex_block = NewBlock(vertices, vertex_bytes);
+  unsigned char* conn_block =
+      vertex_block != nullptr ? NewBlock(conns, conn_bytes) : nullptr;
+  ModelFile* image =
+      conn_block != nullptr
+          ? AdoptModelFile(vertex_block, vertex_count, conn_block, conn_count)
+          : nullptr;
+  if (image == nullptr) {
+    delete[] conn_block;
+    delete[] vertex_block;
   }
   return image;
 }

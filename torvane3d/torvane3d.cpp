@@ -2,18 +2,12 @@
 // shut down, and gives the records back on request.
 #include "lib3d/torvane3d.h"
 
-#ifdef __linux__
-#include <sys/mman.h>
-#include <unistd.h>
-#ifndef MADV_POPULATE_WRITE
-#define MADV_POPULATE_WRITE 23  // Linux 5.14; older kernels refuse it
-#endif
-#endif
-
 #include <cstddef>
 #include <cstring>
 #include <new>
 #include <vector>
+
+#include "platform/memory.h"
 
 namespace {
 
@@ -56,25 +50,6 @@ int32_t CopyOut(const unsigned char* from, int32_t held, size_t record_size,
   std::memcpy(dest, from + static_cast<size_t>(start) * record_size,
               static_cast<size_t>(n) * record_size);
   return n;
-}
-
-// Backs a block that is about to be written whole with memory in one call,
-// not a page fault per page, which can cost more than copying the page.
-// Changes no byte; does nothing where the system offers no such call.
-void PrepareForWriting(void* block, size_t bytes) {
-#ifdef MADV_POPULATE_WRITE
-  static const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-  const uintptr_t start = reinterpret_cast<uintptr_t>(block);
-  // Only pages wholly inside the block: the rest may be the allocator's.
-  const uintptr_t first = (start + page - 1) & ~(page - 1);
-  const uintptr_t end = (start + bytes) & ~(page - 1);
-  if (end > first) {
-    madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
-  }
-#else
-  (void)block;
-  (void)bytes;
-#endif
 }
 
 bool ConnsFitVertices(const uint16_t* conns, int32_t conn_count,
