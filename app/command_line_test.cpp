@@ -33,38 +33,6 @@ Parsed Parse(std::vector<std::string> args) {
   return parsed;
 }
 
-struct UnusableCase {
-  const char* name;
-  std::vector<std::string> args;
-};
-
-TEST(CommandLineTest, UnusableCommandLinesPrintTheUsageLineOnce) {
-  const std::string long_arg(512, 'p');
-  const UnusableCase kCases[] = {
-      {"no arguments", {}},
-      {"one positional", {"p.txt"}},
-      {"three positionals", {"p.txt", "m", "x"}},
-      {"two letters", {"/a:5", "/x", "p.txt", "m"}},
-      {"same letter twice", {"/a:5", "/A:6", "p.txt", "m"}},
-      {"dash and slash of one letter", {"-a", "/a:2", "p.txt", "m"}},
-      {"lone dash", {"-", "p.txt", "m"}},
-      {"lone slash", {"/", "p.txt", "m"}},
-      {"two letters in one option", {"/ab", "p.txt", "m"}},
-      {"colon without value", {"/a:", "p.txt", "m"}},
-      {"digit letter", {"/1", "p.txt", "m"}},
-      {"negative number", {"-5", "p.txt", "m"}},
-      {"absolute path", {"/tmp/x", "p.txt", "m"}},
-      {"high byte letter", {"/\x82:1", "p.txt", "m"}},
-      {"512-byte positional", {long_arg, "m"}},
-      {"512-byte option", {"/a:" + std::string(509, '5'), "p.txt", "m"}},
-  };
-  for (const UnusableCase& c : kCases) {
-    Parsed parsed = Parse(c.args);
-    EXPECT_EQ(parsed.result, 0) << c.name;
-    EXPECT_EQ(parsed.out, msg::kUsage) << c.name;
-  }
-}
-
 struct UsableCase {
   const char* name;
   std::vector<std::string> args;

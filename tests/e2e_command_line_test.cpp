@@ -28,11 +28,16 @@ TEST(EndToEndCommandLineTest, UnusableCommandLinesPrintOnlyTheUsageLine) {
       {"three positionals", {"p.txt", "m", "x"}},
       {"two options", {"/a:5", "/x", "p.txt", "m"}},
       {"repeated letter", {"/a:5", "/A:6", "p.txt", "m"}},
-      {"malformed option", {"/ab", "p.txt", "m"}},
+      {"dash and slash of one letter", {"-a", "/a:2", "p.txt", "m"}},
+      {"two letters in one option", {"/ab", "p.txt", "m"}},
       {"lone dash", {"-", "p.txt", "m"}},
+      {"lone slash", {"/", "p.txt", "m"}},
       {"colon without value", {"/a:", "p.txt", "m"}},
+      {"digit letter", {"/1", "p.txt", "m"}},
+      {"negative number", {"-5", "p.txt", "m"}},
       {"absolute path as option", {"/tmp/x", "p.txt", "m"}},
-      {"512-byte argument", {std::string(512, 'p'), "m"}},
+      {"512-byte positional", {std::string(512, 'p'), "m"}},
+      {"512-byte option value", {"/a:" + std::string(509, '5'), "p.txt", "m"}},
   };
   for (const Case& c : kCases) {
     RunResult result = RunProgram(TurnelPath(), c.args);
