@@ -104,13 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   std::vector<std::string> words = args;
   words.insert(words.begin(), "turnel");
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(&word[0]);
-  argv.push_back(nullptr);
+  std::vector<char*> argv = ArgvOf(words);
 
-  std::fflush(stdout);
-  FUZZ_CHECK(truncate(output_path->c_str(), 0) == 0);
-  FUZZ_CHECK(lseek(STDOUT_FILENO, 0, SEEK_SET) == 0);
+  ClearCapturedOutput(*output_path);
   ConverterApp app;
   const int loaded = app.Load(argv.data(), static_cast<int32_t>(words.size()));
   std::fflush(stdout);

@@ -147,13 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (accuracy.option != nullptr) words.push_back(accuracy.option);
   words.push_back("plot.txt");
   words.push_back(name.name);
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(&word[0]);
-  argv.push_back(nullptr);
+  std::vector<char*> argv = ArgvOf(words);
 
-  std::fflush(stdout);
-  FUZZ_CHECK(truncate(output_path->c_str(), 0) == 0);
-  FUZZ_CHECK(lseek(STDOUT_FILENO, 0, SEEK_SET) == 0);
+  ClearCapturedOutput(*output_path);
   Torvane3DSize window = {0, 0};
   FUZZ_CHECK(Torvane3D_Init(0, nullptr, &window, 0) != 0);
   RunConversion(static_cast<int32_t>(words.size()), argv.data());

@@ -117,3 +117,16 @@ std::vector<std::string> ListDirectory(const std::string& directory) {
   std::sort(names.begin(), names.end());
   return names;
 }
+
+std::vector<char*> ArgvOf(std::vector<std::string>& words) {
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(&word[0]);
+  argv.push_back(nullptr);
+  return argv;
+}
+
+void ClearCapturedOutput(const std::string& output_path) {
+  std::fflush(stdout);
+  FUZZ_CHECK(truncate(output_path.c_str(), 0) == 0);
+  FUZZ_CHECK(lseek(STDOUT_FILENO, 0, SEEK_SET) == 0);
+}

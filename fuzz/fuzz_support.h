@@ -27,6 +27,14 @@ const std::string& ScratchDir();
 // nothing may ever wait for a terminal.
 void RedirectStandardStreams(const std::string& output_path);
 
+// Argument pointers over words, ending in a null, as a program's entry gets
+// them; valid while words is unchanged.
+std::vector<char*> ArgvOf(std::vector<std::string>& words);
+
+// Empties the file that standard output was pointed at, so that the next
+// run's output can be read back alone.
+void ClearCapturedOutput(const std::string& output_path);
+
 // Writes exactly the given bytes to path, replacing what was there.
 void WriteBytes(const std::string& path, const uint8_t* data, size_t size);
 
