@@ -17,7 +17,8 @@ constexpr DWORD kMaxBlockBytes = 0xFFFFFFFFu;
 // "~t3m" + 4 hex digits + ".tmp"; short, so that a path near the length
 // limit still has room for its temporary sibling.
 constexpr size_t kTempNameBytes = 12;
-constexpr size_t kTempPathCapacity = 260 + kTempNameBytes;
+// Room for the directory of any command-line argument (at most 511 bytes).
+constexpr size_t kTempPathCapacity = 512 + kTempNameBytes;
 constexpr int kTempNameAttempts = 16;
 // Odd and far from 1, so that runs whose seeds lie close together do not keep
 // trying each other's names.
@@ -45,13 +46,8 @@ const FileApi kRealFileApi = {RealCreateFile, RealGetLastError,
 class FileHandle {
  public:
   FileHandle(const FileApi& api, HANDLE handle) : api_(api), handle_(handle) {}
-  FileHandle(FileHandle&& other) noexcept
-      : api_(other.api_), handle_(other.handle_) {
-    other.handle_ = INVALID_HANDLE_VALUE;
-  }
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
-  FileHandle& operator=(FileHandle&&) = delete;
   ~FileHandle() { Close(); }
 
   HANDLE get() const { return handle_; }
@@ -75,14 +71,6 @@ void PutLittleEndian32(int32_t value, unsigned char* out) {
   for (int i = 0; i < 4; ++i) {
     out[i] = static_cast<unsigned char>(bits >> 8 * i);
   }
-}
-
-// One call that must write every byte; an empty block needs no call.
-bool WriteExactly(const FileApi& api, HANDLE file, const void* data,
-                  DWORD size) {
-  if (size == 0) return true;
-  DWORD written = 0;
-  return api.write_file(file, data, size, &written) && written == size;
 }
 
 bool WriteImage(const FileApi& api, HANDLE file, const ModelFile& image) {
@@ -146,6 +134,20 @@ unsigned char* NewBlock(const void* source, DWORD bytes) {
   return block;
 }
 
+// An image over two blocks whose sizes the counts were checked to give.
+ModelFile* NewImage(unsigned char* vertices, int32_t vertex_count,
+                    unsigned char* conns, int32_t conn_count) {
+  ModelFile* image = new (std::nothrow) ModelFile();
+  if (image == nullptr) return nullptr;
+  std::memcpy(image->magic, kMagic, sizeof kMagic);
+  image->version = kModelFileVersion;
+  image->vertex_count = vertex_count;
+  image->conn_count = conn_count;
+  image->vertices = vertices;
+  image->conns = conns;
+  return image;
+}
+
 }  // namespace
 
 bool ModelBlockBytes(int32_t count, size_t record_bytes, DWORD* bytes) {
@@ -169,7 +171,7 @@ ModelFile* CreateModelFile(const void* vertices, int32_t vertex_count,
       vertex_block != nullptr ? NewBlock(conns, conn_bytes) : nullptr;
   ModelFile* image =
       conn_block != nullptr
-          ? AdoptModelFile(vertex_block, vertex_count, conn_block, conn_count)
+          ? NewImage(vertex_block, vertex_count, conn_block, conn_count)
           : nullptr;
   if (image == nullptr) {
     delete[] conn_block;
@@ -180,21 +182,12 @@ ModelFile* CreateModelFile(const void* vertices, int32_t vertex_count,
 
 ModelFile* AdoptModelFile(unsigned char* vertices, int32_t vertex_count,
                           unsigned char* conns, int32_t conn_count) {
-  DWORD vertex_bytes = 0;
-  DWORD conn_bytes = 0;
-  if (!ModelBlockBytes(vertex_count, kVertexRecordBytes, &vertex_bytes) ||
-      !ModelBlockBytes(conn_count, kConnEntryBytes, &conn_bytes)) {
+  DWORD bytes = 0;
+  if (!ModelBlockBytes(vertex_count, kVertexRecordBytes, &bytes) ||
+      !ModelBlockBytes(conn_count, kConnEntryBytes, &bytes)) {
     return nullptr;
   }
-  ModelFile* image = new (std::nothrow) ModelFile();
-  if (image == nullptr) return nullptr;
-  std::memcpy(image->magic, kMagic, sizeof kMagic);
-  image->version = kModelFileVersion;
-  image->vertex_count = vertex_count;
-  image->conn_count = conn_count;
-  image->vertices = vertices;
-  image->conns = conns;
-  return image;
+  return NewImage(vertices, vertex_count, conns, conn_count);
 }
 
 void FreeModelFile(ModelFile* image) {
@@ -214,13 +207,20 @@ int32_t WriteModelFile(const char* path, const ModelFile& image,
                        const FileApi& api) {
   assert(path != nullptr);
   if (HasReservedPrefix(path)) return kModelFileReservedPath;
+  return ReplaceFileWhole(path, api, [&image](const FileApi& io, HANDLE file) {
+    return WriteImage(io, file, image);
+  });
+}
+
+int32_t ReplaceFileWhole(const char* path, const FileApi& api,
+                         const BodyWriter& write_body) {
   char temp[kTempPathCapacity];
   HANDLE handle = CreateTempBeside(api, path, temp);
   if (handle == INVALID_HANDLE_VALUE) return kModelFileCannotCreate;
   int32_t status = kModelFileWritten;
   {
     FileHandle file(api, handle);
-    if (!WriteImage(api, file.get(), image)) status = kModelFileWriteFailed;
+    if (!write_body(api, file.get())) status = kModelFileWriteFailed;
     // Closed before the move or the removal, which an open file would block.
     if (!file.Close()) status = kModelFileWriteFailed;
   }
@@ -230,4 +230,11 @@ int32_t WriteModelFile(const char* path, const ModelFile& image,
   }
   if (status != kModelFileWritten) api.delete_file(temp);
   return status;
+}
+
+bool WriteExactly(const FileApi& api, HANDLE file, const void* data,
+                  DWORD size) {
+  if (size == 0) return true;
+  DWORD written = 0;
+  return api.write_file(file, data, size, &written) && written == size;
 }

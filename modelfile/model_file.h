@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "winapi.h"
 
@@ -71,5 +72,21 @@ const FileApi& RealFileApi();
 int32_t WriteModelFile(const char* path, const ModelFile& image);
 int32_t WriteModelFile(const char* path, const ModelFile& image,
                        const FileApi& api);
+
+// Writes a file's whole content into the open file; false when a write failed
+// or came back short.
+using BodyWriter = std::function<bool(const FileApi& api, HANDLE file)>;
+
+// The safe replace under WriteModelFile, for any content: write_body fills a
+// new temporary file beside path, which is moved over path once every byte is
+// written and the file closed; on failure it is removed and whatever was at
+// path stays as it was. Gives kModelFileWritten, kModelFileCannotCreate (also
+// for a failed move) or kModelFileWriteFailed.
+int32_t ReplaceFileWhole(const char* path, const FileApi& api,
+                         const BodyWriter& write_body);
+
+// One write call that must write every byte; an empty block needs no call.
+bool WriteExactly(const FileApi& api, HANDLE file, const void* data,
+                  DWORD size);
 
 #endif  // TURNEL_MODELFILE_MODEL_FILE_H_

@@ -12,17 +12,14 @@ LineReader::LineReader()
 
 LineReader::LineReader(std::unique_ptr<char[]> buffer)
     : buffer_(std::move(buffer)) {
-  if (!buffer_) {
-    no_buffer_ = true;
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-  }
+  if (!buffer_) SetLastError(ERROR_NOT_ENOUGH_MEMORY);
 }
 
 void LineReader::Attach(std::istream* stream) { stream_ = stream; }
 
 int LineReader::ReadLine(std::string* line) {
   assert(stream_ != nullptr);
-  if (no_buffer_) {
+  if (!buffer_) {
     // Failing the read keeps a missing buffer from ever being written to.
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return 0;

@@ -30,11 +30,9 @@ class LineReader {
   int ReadLine(std::string* line);
 
   bool IsEof() const;
-  bool HasNoBuffer() const { return no_buffer_; }
 
  private:
   std::unique_ptr<char[]> buffer_;
-  bool no_buffer_ = false;
   std::istream* stream_ = nullptr;
 };
 

@@ -5,30 +5,15 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
+
+#include "modelfile/model_file.h"
 
 namespace {
 
 constexpr size_t kReadChunkBytes = 1 << 16;
-constexpr int kTempNameAttempts = 16;
-
-// The directory part of path, separator included; empty for a bare name.
-std::string DirectoryOf(const std::string& path) {
-  size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
+constexpr size_t kMaxWriteBytes = size_t{1} << 30;
 
 }  // namespace
 
@@ -55,26 +40,18 @@ bool ReadUpTo(const FileDescriptor& file, size_t limit,
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-  const std::string directory = DirectoryOf(path);
-  for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-    char name[64];
-    std::snprintf(name, sizeof name, ".~t3m%ld-%d.tmp",
-                  static_cast<long>(getpid()), attempt);
-    const std::string temp = directory + name;
-    // 0666 less the umask, as any new file of the user's gets.
-    FileDescriptor file(
-        open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (!file.valid()) {
-      // Only a name already taken is worth another try.
-      if (errno == EEXIST) continue;
-      return false;
-    }
-    bool written = WriteAll(file.get(), bytes);
-    // Closed before the move: a failed close may mean lost data.
-    written = file.Close() && written;
-    if (written && std::rename(temp.c_str(), path.c_str()) == 0) return true;
-    std::remove(temp.c_str());
-    return false;
-  }
-  return false;
+  return ReplaceFileWhole(
+             path.c_str(), RealFileApi(),
+             [&bytes](const FileApi& api, HANDLE file) {
+               // One write call takes at most a DWORD's worth of bytes.
+               for (size_t done = 0; done < bytes.size();) {
+                 DWORD size = static_cast<DWORD>(
+                     std::min<size_t>(bytes.size() - done, kMaxWriteBytes));
+                 if (!WriteExactly(api, file, bytes.data() + done, size)) {
+                   return false;
+                 }
+                 done += size;
+               }
+               return true;
+             }) == kModelFileWritten;
 }

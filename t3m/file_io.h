@@ -31,7 +31,8 @@ bool ReadUpTo(const FileDescriptor& file, size_t limit,
               std::vector<unsigned char>* bytes);
 
 // Writes bytes to a new file beside path and moves it over path once complete,
-// so that a failed write leaves whatever was at path as it was.
+// so that a failed write leaves whatever was at path as it was: the model
+// file's own safe replace.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
 #endif  // TURNEL_T3M_FILE_IO_H_
