@@ -1,38 +1,11 @@
-// The rules the /a value and the two paths must meet, and the decimal
-// conversion that the /a check and the plot share.
+// The checks the /a value and the two paths must pass, composed from the
+// shared conversion and path rules; each prints its own message.
 #include "app/argument_checks.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-
-#include "app/messages.h"
-
-int ParseInteger(const char* text, int base, int32_t* value) {
-  *value = 0;
-  errno = 0;
-  char* end = nullptr;
-  // long long holds every 32-bit value on every platform, so the range test
-  // below does not depend on how wide long is.
-  long long result = std::strtoll(text, &end, base);
-  if (end == text) return 0;
-  if (errno == ERANGE || result < INT32_MIN || result > INT32_MAX) return 0;
-  *value = static_cast<int32_t>(result);
-  return 1;
-}
-
-bool HasReservedPrefix(const char* path) {
-  static const char* const kReservedPrefixes[] = {"\\\\", "//", "CONIN$",
-                                                  "CONOUT$"};
-  for (const char* prefix : kReservedPrefixes) {
-    if (std::strncmp(path, prefix, std::strlen(prefix)) == 0) return true;
-  }
-  return false;
-}
-
-bool HasPercentSign(const char* path) {
-  return std::strchr(path, '%') != nullptr;
-}
+#include "base/limits.h"
+#include "base/messages.h"
+#include "base/parse_integer.h"
+#include "base/path_rules.h"
 
 bool AccuracyChecker::InRange(int32_t value) {
   return value >= kMinAccuracy && value <= kMaxAccuracy;

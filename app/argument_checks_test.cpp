@@ -1,55 +1,14 @@
-// The /a and path rules, and the decimal conversion they share with the plot.
+// The /a and path checks: what each accepts, and the one message it prints.
 #include "app/argument_checks.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/messages.h"
+#include "base/messages.h"
+#include "tests/console_text.h"
 
 namespace {
-
-// A catalogue text as the screen shows it once printed: "%%" becomes "%".
-std::string Printed(const char* message) {
-  std::string text = message;
-  size_t at = text.find("%%");
-  if (at != std::string::npos) text.erase(at, 1);
-  return text;
-}
-
-struct IntegerCase {
-  const char* text;
-  int result;
-  int32_t value;
-};
-
-TEST(ParseIntegerTest, ConvertsExactlyTheSigned32BitRange) {
-  const IntegerCase kCases[] = {
-      {"0", 1, 0},
-      {"+7", 1, 7},
-      {"7x", 1, 7},
-      {" \t\n\v\f\r7", 1, 7},
-      {"-2147483648", 1, INT32_MIN},
-      {"2147483647", 1, INT32_MAX},
-      {"2147483648", 0, 0},
-      {"-2147483649", 0, 0},
-      {"99999999999", 0, 0},
-      {"99999999999999999999999", 0, 0},
-      {"0x5", 1, 0},
-      {"1.5", 1, 1},
-      {"", 0, 0},
-      {"   ", 0, 0},
-      {"-", 0, 0},
-      {"+", 0, 0},
-      {"x", 0, 0},
-      {"- 1", 0, 0},
-  };
-  for (const IntegerCase& c : kCases) {
-    int32_t value = 12345;
-    EXPECT_EQ(ParseInteger(c.text, 10, &value), c.result) << c.text;
-    EXPECT_EQ(value, c.value) << c.text;
-  }
-}
 
 struct AccuracyCase {
   const char* text;
@@ -77,9 +36,11 @@ TEST(AccuracyCheckerTest, AcceptsOneToTenAndNamesWhatIsWrong) {
   };
   for (const AccuracyCase& c : kCases) {
     int32_t accuracy = 0;
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(AccuracyChecker().Check(c.text, &accuracy), c.result) << c.text;
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.message) << c.text;
+    int result = 0;
+    std::string out =
+        StdoutOf([&] { result = AccuracyChecker().Check(c.text, &accuracy); });
+    EXPECT_EQ(result, c.result) << c.text;
+    EXPECT_EQ(out, c.message) << c.text;
     EXPECT_EQ(accuracy, c.accuracy) << c.text;
   }
 }
@@ -116,9 +77,9 @@ TEST(PathCheckerTest, TestsLengthThenPrefixThenPercent) {
   };
   for (const PathCase& c : kCases) {
     std::string field = "before";
-    testing::internal::CaptureStdout();
-    int result = PathChecker().CheckAndStore(c.path, &field);
-    std::string out = testing::internal::GetCapturedStdout();
+    int result = 0;
+    std::string out =
+        StdoutOf([&] { result = PathChecker().CheckAndStore(c.path, &field); });
     EXPECT_EQ(out, Printed(c.message)) << c.name;
     EXPECT_EQ(result, *c.message == '\0' ? 1 : 0) << c.name;
     EXPECT_EQ(field, *c.message == '\0' ? c.path : "before") << c.name;

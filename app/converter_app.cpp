@@ -5,7 +5,8 @@
 #include <exception>
 
 #include "app/argument_checks.h"
-#include "app/messages.h"
+#include "base/limits.h"
+#include "base/messages.h"
 #include "mesh/model_builder.h"
 #include "modelfile/model_saver.h"
 #include "plot/plot_parser.h"

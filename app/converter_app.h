@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/command_line.h"
+#include "cmdline/command_line.h"
 #include "plot/plot_list.h"
 
 class ConverterApp {

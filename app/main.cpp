@@ -1,7 +1,7 @@
 // The entry point: starts the 3D library against the console window, runs one
 // conversion and shuts the library down. The exit status is always 0.
 #include "app/converter_app.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "lib3d/torvane3d.h"
 #include "winapi.h"
 

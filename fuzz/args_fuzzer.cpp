@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "app/argument_checks.h"
-#include "app/command_line.h"
 #include "app/converter_app.h"
-#include "app/messages.h"
+#include "base/limits.h"
+#include "base/messages.h"
+#include "base/path_rules.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

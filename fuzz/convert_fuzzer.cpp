@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "app/converter_app.h"
+#include "base/coding.h"
+#include "base/t3m_format.h"
 #include "fuzz/fuzz_support.h"
 #include "lib3d/torvane3d.h"
 #include "plot/plot_parser.h"
@@ -57,19 +59,8 @@ std::vector<NameChoice>* MakeNames() {
   };
 }
 
-uint32_t Get32(const std::string& bytes, size_t at) {
-  uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) {
-    value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-  }
-  return value;
-}
-
-float GetFloat(const std::string& bytes, size_t at) {
-  uint32_t bits = Get32(bytes, at);
-  float value;
-  std::memcpy(&value, &bits, sizeof value);
-  return value;
+const unsigned char* BytesAt(const std::string& bytes, size_t at) {
+  return reinterpret_cast<const unsigned char*>(bytes.data()) + at;
 }
 
 // The model file must be the profile swept at this accuracy, whole.
@@ -79,34 +70,32 @@ void CheckModelFile(const std::string& file, const PlotList& points,
   const int32_t n = points.Count();
   const size_t vertices = static_cast<size_t>(ring) * n;
   const size_t conns = 6 * static_cast<size_t>(ring - 1) * (n - 1);
-  FUZZ_CHECK(file.size() == 16 + 20 * vertices + 2 * conns);
-  FUZZ_CHECK(file.compare(0, 4, "T3M_") == 0);
-  FUZZ_CHECK(Get32(file, 4) == 1);
-  FUZZ_CHECK(Get32(file, 8) == vertices);
-  FUZZ_CHECK(Get32(file, 12) == conns);
+  FUZZ_CHECK(file.size() == T3mFileBytes(static_cast<int32_t>(vertices),
+                                         static_cast<int32_t>(conns)));
+  const T3mHeader header = DecodeT3mHeader(BytesAt(file, 0));
+  FUZZ_CHECK(std::memcmp(header.magic, kT3mMagic, sizeof header.magic) == 0);
+  FUZZ_CHECK(header.version == kT3mVersion);
+  FUZZ_CHECK(header.vertex_count == static_cast<int32_t>(vertices));
+  FUZZ_CHECK(header.conn_count == static_cast<int32_t>(conns));
   float last_v = 0.0f;
   for (int32_t i = 0; i < n; ++i) {
     const PlotPoint& point = points.At(i);
     for (int32_t j = 0; j < ring; ++j) {
-      const size_t at = 16 + 20 * static_cast<size_t>(i * ring + j);
-      const float x = GetFloat(file, at);
-      const float y = GetFloat(file, at + 4);
-      const float z = GetFloat(file, at + 8);
-      const float u = GetFloat(file, at + 12);
-      const float v = GetFloat(file, at + 16);
-      FUZZ_CHECK(y == static_cast<float>(point.y));
-      FUZZ_CHECK(std::fabs(std::hypot(x, z) - std::fabs(point.x)) <= 0.01);
-      FUZZ_CHECK(u >= 0.0f && u <= 1.0f);
-      FUZZ_CHECK(v >= 0.0f && v <= 1.0001f && v >= last_v);
-      if (j == 0) last_v = v;
+      const size_t at =
+          kT3mHeaderBytes + kT3mVertexBytes * static_cast<size_t>(i * ring + j);
+      const MeshVertex vertex = DecodeT3mVertex(BytesAt(file, at));
+      FUZZ_CHECK(vertex.y == static_cast<float>(point.y));
+      FUZZ_CHECK(std::fabs(std::hypot(vertex.x, vertex.z) -
+                           std::fabs(point.x)) <= 0.01);
+      FUZZ_CHECK(vertex.u >= 0.0f && vertex.u <= 1.0f);
+      FUZZ_CHECK(vertex.v >= 0.0f && vertex.v <= 1.0001f && vertex.v >= last_v);
+      if (j == 0) last_v = vertex.v;
     }
   }
-  const size_t conn_start = 16 + 20 * vertices;
+  const size_t conn_start = kT3mHeaderBytes + kT3mVertexBytes * vertices;
   for (size_t k = 0; k < conns; ++k) {
-    const size_t at = conn_start + 2 * k;
-    const uint32_t index = static_cast<unsigned char>(file[at]) |
-                           static_cast<unsigned char>(file[at + 1]) << 8;
-    FUZZ_CHECK(index < vertices);
+    FUZZ_CHECK(DecodeFixed16(BytesAt(file, conn_start + kT3mConnBytes * k)) <
+               vertices);
   }
 }
 

@@ -4,43 +4,18 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "t3m/exporters.h"
 #include "t3m/mesh_stats.h"
 #include "t3m/model_reader.h"
 #include "t3m/renderer.h"
+#include "t3m/test_models.h"
 
 namespace {
 
 void Check(bool condition) {
   if (!condition) std::abort();
-}
-
-// The file the writer makes from the model, built here independently of the
-// reader.
-std::string Serialise(const Model& model) {
-  std::string out = "T3M_";
-  auto put32 = [&out](uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-      out.push_back(static_cast<char>(value >> 8 * i));
-  };
-  put32(1);
-  put32(static_cast<uint32_t>(model.vertices.size()));
-  put32(static_cast<uint32_t>(model.conns.size()));
-  for (const ModelVertex& vertex : model.vertices) {
-    for (float value : {vertex.x, vertex.y, vertex.z, vertex.u, vertex.v}) {
-      uint32_t bits;
-      std::memcpy(&bits, &value, sizeof bits);
-      put32(bits);
-    }
-  }
-  for (uint16_t conn : model.conns) {
-    out.push_back(static_cast<char>(conn & 0xFF));
-    out.push_back(static_cast<char>(conn >> 8));
-  }
-  return out;
 }
 
 }  // namespace
@@ -60,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     return 0;
   }
-  Check(Serialise(model) ==
+  Check(ModelFileBytes(model) ==
         std::string(reinterpret_cast<const char*>(data), size));
 
   MeshStats stats = ComputeStats(model);

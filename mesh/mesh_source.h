@@ -4,19 +4,9 @@
 
 #include <cstdint>
 
-// One vertex as the 3D library takes it: position, then texture coordinate.
-struct MeshVertex {
-  float x;
-  float y;
-  float z;
-  float u;
-  float v;
-};
-// The library and the model file read these records as packed 20-byte rows.
-static_assert(sizeof(MeshVertex) == 20, "MeshVertex must be 20 bytes");
-
-// One entry of the triangle list: an index into the vertex list.
-using MeshConn = uint16_t;
+// The vertex record and the connection entry, which the 3D library and the
+// model file take as they are.
+#include "base/t3m_format.h"
 
 // Says how large the buffers must be and fills them; the caller owns both
 // buffers and must size them exactly by the two counts.

@@ -3,8 +3,8 @@
 
 #include <new>
 
-#include "app/argument_checks.h"
-#include "app/messages.h"
+#include "base/limits.h"
+#include "base/messages.h"
 #include "mesh/revolved_mesh.h"
 #include "platform/memory.h"
 
@@ -56,8 +56,7 @@ int ModelBuilder::Create(const PlotList& points, int32_t accuracy) {
   const int32_t n = points.Count();
   // Refused before anything is sized: no points would make a negative
   // connection count, and the mesh keeps at most kMaxPlotRows of them.
-  if (n < 1 || n > kMaxPlotRows || accuracy < kMinAccuracy ||
-      accuracy > kMaxAccuracy) {
+  if (n < 1 || n > kMaxPlotRows) {
     PrintMessage(msg::kModelCreateFailed);
     return 0;
   }

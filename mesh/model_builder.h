@@ -41,9 +41,9 @@ struct MeshBuffers {
 
 class ModelBuilder {
  public:
-  // 1 with the model created; or 0 after one message. An empty profile, one
-  // of more than kMaxPlotRows points or an accuracy outside 1 to 10 is
-  // refused before the library is called.
+  // 1 with the model created; or 0 after one message. An empty profile or
+  // one of more than kMaxPlotRows points is refused before the library is
+  // called; the accuracy comes checked from the command line.
   int Create(const PlotList& points, int32_t accuracy);
   // The library's handle; valid only after Create gave 1.
   T3DMODEL GetModel() const { return model_; }

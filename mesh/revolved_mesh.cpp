@@ -22,7 +22,7 @@ RevolvedMesh::RevolvedMesh(int32_t mesh_accuracy, const PlotPoint* profile,
       // A caller that broke the limit in a release build loses points rather
       // than writing past the array.
       count(std::min(std::max(n, 0), kMaxPlotRows)) {
-  assert(mesh_accuracy >= 1 && mesh_accuracy <= 10);
+  assert(mesh_accuracy >= kMinAccuracy && mesh_accuracy <= kMaxAccuracy);
   assert(n >= 0 && n <= kMaxPlotRows);
   std::copy(profile, profile + count, points);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "base/limits.h"
 #include "mesh/mesh_source.h"
 #include "plot/plot_list.h"
 
@@ -12,7 +13,8 @@
 // a band of two triangles per segment.
 class RevolvedMesh : public MeshSource {
  public:
-  // Copies the n points; accuracy must be 1 to 10 and n at most kMaxPlotRows.
+  // Copies the n points; the accuracy comes checked, kMinAccuracy to
+  // kMaxAccuracy, and n is at most kMaxPlotRows.
   RevolvedMesh(int32_t mesh_accuracy, const PlotPoint* profile, int32_t n);
 
   int32_t GetSegmentCount() const { return 2 * accuracy + 2; }

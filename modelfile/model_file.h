@@ -3,31 +3,24 @@
 #ifndef TURNEL_MODELFILE_MODEL_FILE_H_
 #define TURNEL_MODELFILE_MODEL_FILE_H_
 
-#include <cstddef>
 #include <cstdint>
-#include <functional>
 
-#include "winapi.h"
-
-constexpr int32_t kModelFileVersion = 1;
-constexpr size_t kVertexRecordBytes = 20;
-constexpr size_t kConnEntryBytes = 2;
+#include "base/t3m_format.h"
+#include "platform/file_api.h"
+#include "platform/file_replace.h"
 
 // WriteModelFile's statuses.
-constexpr int32_t kModelFileWritten = 0;
-constexpr int32_t kModelFileCannotCreate = 2;
-constexpr int32_t kModelFileWriteFailed = 4;
+constexpr int32_t kModelFileWritten = kReplaceDone;
+constexpr int32_t kModelFileCannotCreate = kReplaceCannotCreate;
+constexpr int32_t kModelFileWriteFailed = kReplaceWriteFailed;
 constexpr int32_t kModelFileReservedPath = 11;
 
-// One model file in memory. A new image is all zero; the two blocks are the
-// image's own copies, released by FreeModelFile.
-struct ModelFile {
-  char magic[4];
-  int32_t version;
-  int32_t vertex_count;
-  int32_t conn_count;
-  unsigned char* vertices;  // vertex_count records of kVertexRecordBytes
-  unsigned char* conns;     // conn_count entries of kConnEntryBytes
+// One model file in memory: the header's fields, then the two blocks. A new
+// image is all zero; the blocks are the image's own copies, released by
+// FreeModelFile.
+struct ModelFile : T3mHeader {
+  unsigned char* vertices;  // vertex_count records of kT3mVertexBytes
+  unsigned char* conns;     // conn_count entries of kT3mConnBytes
 };
 
 // The size of a block of count records: false when count is negative or the
@@ -49,21 +42,6 @@ ModelFile* AdoptModelFile(unsigned char* vertices, int32_t vertex_count,
 // skipped.
 void FreeModelFile(ModelFile* image);
 
-// The file calls the writer makes, replaceable so that tests can make any of
-// them fail.
-struct FileApi {
-  // Opens path for writing, unshared, created as disposition says.
-  HANDLE (*create_file)(LPCSTR path, DWORD disposition);
-  DWORD (*get_last_error)();
-  BOOL (*write_file)(HANDLE file, const void* data, DWORD size, DWORD* written);
-  BOOL (*close_handle)(HANDLE file);
-  BOOL (*move_file)(LPCSTR from, LPCSTR to, DWORD flags);
-  BOOL (*delete_file)(LPCSTR path);
-};
-
-// The platform's own calls.
-const FileApi& RealFileApi();
-
 // Writes the image to a new temporary file beside path and moves it over path
 // once every byte is written and the file closed; on failure the temporary
 // file is removed and whatever was at path stays as it was. Gives
@@ -72,21 +50,5 @@ const FileApi& RealFileApi();
 int32_t WriteModelFile(const char* path, const ModelFile& image);
 int32_t WriteModelFile(const char* path, const ModelFile& image,
                        const FileApi& api);
-
-// Writes a file's whole content into the open file; false when a write failed
-// or came back short.
-using BodyWriter = std::function<bool(const FileApi& api, HANDLE file)>;
-
-// The safe replace under WriteModelFile, for any content: write_body fills a
-// new temporary file beside path, which is moved over path once every byte is
-// written and the file closed; on failure it is removed and whatever was at
-// path stays as it was. Gives kModelFileWritten, kModelFileCannotCreate (also
-// for a failed move) or kModelFileWriteFailed.
-int32_t ReplaceFileWhole(const char* path, const FileApi& api,
-                         const BodyWriter& write_body);
-
-// One write call that must write every byte; an empty block needs no call.
-bool WriteExactly(const FileApi& api, HANDLE file, const void* data,
-                  DWORD size);
 
 #endif  // TURNEL_MODELFILE_MODEL_FILE_H_

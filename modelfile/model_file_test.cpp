@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/faulty_file_api.h"
 #include "tests/scoped_temp_dir.h"
 
 namespace {
@@ -21,8 +22,8 @@ std::string Pattern(size_t bytes, int seed) {
 // Writes an image of v distinct records and c distinct entries.
 int32_t WriteModel(const std::string& path, int32_t v, int32_t c,
                    const FileApi& api = RealFileApi()) {
-  std::string vertices = Pattern(v * kVertexRecordBytes, 1);
-  std::string conns = Pattern(c * kConnEntryBytes, 2);
+  std::string vertices = Pattern(v * kT3mVertexBytes, 1);
+  std::string conns = Pattern(c * kT3mConnBytes, 2);
   ModelFile* image = CreateModelFile(vertices.data(), v, conns.data(), c);
   int32_t status = WriteModelFile(path.c_str(), *image, api);
   FreeModelFile(image);
@@ -48,49 +49,17 @@ TEST(ModelFileTest, IsHeaderCountsThenBothBlocksUnchanged) {
   for (const FormatCase& c : kCases) {
     ScopedTempDir dir;
     ASSERT_EQ(WriteModel(dir.PathOf("m.t3m"), c.v, c.c), kModelFileWritten);
-    EXPECT_EQ(dir.Read("m.t3m"), c.head + Pattern(c.v * kVertexRecordBytes, 1) +
-                                     Pattern(c.c * kConnEntryBytes, 2))
+    EXPECT_EQ(dir.Read("m.t3m"), c.head + Pattern(c.v * kT3mVertexBytes, 1) +
+                                     Pattern(c.c * kT3mConnBytes, 2))
         << c.name;
     EXPECT_EQ(dir.Read("m.t3m").size(), c.size) << c.name;
     EXPECT_EQ(dir.List(), Names{"m.t3m"}) << c.name;
   }
 }
 
-// A file layer over the real one that fails at one step where a test says.
-enum Step { kCreate, kWrite1, kWrite5 = kWrite1 + 4, kClose, kMove, kNone };
-struct Faults {
-  int step = kNone;
-  bool cut_short = false;  // the failing write writes one byte less instead
-  int taken_names = 0;     // creations refused as "exists" before one works
-  int creates = 0;
-  int writes = 0;
-  DWORD error = 0;
-} faults;
-
-const FileApi kFaultyApi = {
-    [](LPCSTR path, DWORD disposition) {
-      faults.error = faults.step == kCreate ? ERROR_ACCESS_DENIED : 0;
-      if (faults.taken_names-- > 0) faults.error = ERROR_FILE_EXISTS;
-      ++faults.creates;
-      if (faults.error != 0) return INVALID_HANDLE_VALUE;
-      return RealFileApi().create_file(path, disposition);
-    },
-    [] { return faults.error != 0 ? faults.error : GetLastError(); },
-    [](HANDLE file, const void* data, DWORD size, DWORD* written) {
-      if (++faults.writes == faults.step) {
-        if (!faults.cut_short) return BOOL{FALSE};
-        --size;
-      }
-      return RealFileApi().write_file(file, data, size, written);
-    },
-    [](HANDLE file) -> BOOL {
-      return RealFileApi().close_handle(file) && faults.step != kClose;
-    },
-    [](LPCSTR from, LPCSTR to, DWORD flags) -> BOOL {
-      return faults.step != kMove && RealFileApi().move_file(from, to, flags);
-    },
-    RealFileApi().delete_file,
-};
+// The model's five writes: magic and version, each count, each block.
+constexpr int kWrite1 = kFailFirstWrite;
+constexpr int kWrite5 = kFailFirstWrite + 4;
 
 TEST(ModelFileTest, AFailureLeavesTheEarlierFileAndNoTemporaryFile) {
   const struct {
@@ -99,7 +68,7 @@ TEST(ModelFileTest, AFailureLeavesTheEarlierFileAndNoTemporaryFile) {
     bool cut_short;
     int32_t status;
   } kCases[] = {
-      {"create fails", kCreate, false, kModelFileCannotCreate},
+      {"create fails", kFailCreate, false, kModelFileCannotCreate},
       {"header write fails", kWrite1, false, kModelFileWriteFailed},
       {"vertex count write fails", kWrite1 + 1, false, kModelFileWriteFailed},
       {"connection count write fails", kWrite1 + 2, false,
@@ -112,47 +81,24 @@ TEST(ModelFileTest, AFailureLeavesTheEarlierFileAndNoTemporaryFile) {
        kModelFileWriteFailed},
       {"vertex block write short", kWrite1 + 3, true, kModelFileWriteFailed},
       {"connection block write short", kWrite5, true, kModelFileWriteFailed},
-      {"close fails", kClose, false, kModelFileWriteFailed},
-      {"move fails", kMove, false, kModelFileCannotCreate},
+      {"close fails", kFailClose, false, kModelFileWriteFailed},
+      {"move fails", kFailMove, false, kModelFileCannotCreate},
   };
   for (const auto& c : kCases) {
     for (bool earlier : {true, false}) {
       ScopedTempDir dir;
       if (earlier) dir.Write("m.t3m", "earlier\r\n\x1A bytes");
-      faults = Faults();
-      faults.step = c.step;
-      faults.cut_short = c.cut_short;
-      EXPECT_EQ(WriteModel(dir.PathOf("m.t3m"), 10, 24, kFaultyApi), c.status)
+      Faults() = FileFaults();
+      Faults().step = c.step;
+      Faults().cut_short = c.cut_short;
+      EXPECT_EQ(WriteModel(dir.PathOf("m.t3m"), 10, 24, FaultyFileApi()),
+                c.status)
           << c.name;
       EXPECT_EQ(dir.List(), earlier ? Names{"m.t3m"} : Names{}) << c.name;
       if (earlier) {
         EXPECT_EQ(dir.Read("m.t3m"), "earlier\r\n\x1A bytes") << c.name;
       }
     }
-  }
-}
-
-TEST(ModelFileTest, OnlyATakenTemporaryNameIsTriedAgain) {
-  const struct {
-    const char* name;
-    int taken_names;
-    const char* directory;
-    int32_t status;
-    int creates;
-  } kCases[] = {
-      {"three names taken", 3, "", kModelFileWritten, 4},
-      {"every name taken", 1000, "", kModelFileCannotCreate, 16},
-      {"missing directory", 0, "missing/", kModelFileCannotCreate, 1},
-  };
-  for (const auto& c : kCases) {
-    ScopedTempDir dir;
-    faults = Faults();
-    faults.taken_names = c.taken_names;
-    EXPECT_EQ(WriteModel(dir.PathOf(c.directory) + "m.t3m", 0, 0, kFaultyApi),
-              c.status)
-        << c.name;
-    EXPECT_EQ(faults.creates, c.creates) << c.name;
-    EXPECT_EQ(dir.List(), c.status == 0 ? Names{"m.t3m"} : Names{}) << c.name;
   }
 }
 
@@ -170,8 +116,8 @@ TEST(ModelFileTest, AnAdoptedImageOwnsItsBlocksOnlyWhenTheCountsFit) {
   for (const auto& c : kCases) {
     // Freed here only when not adopted: a leak or a double release shows
     // under the sanitizers.
-    unsigned char* vertices = new unsigned char[2 * kVertexRecordBytes]();
-    unsigned char* conns = new unsigned char[3 * kConnEntryBytes]();
+    unsigned char* vertices = new unsigned char[2 * kT3mVertexBytes]();
+    unsigned char* conns = new unsigned char[3 * kT3mConnBytes]();
     ModelFile* image = AdoptModelFile(vertices, c.v, conns, c.c);
     EXPECT_EQ(image != nullptr, c.adopted) << c.name;
     if (image == nullptr) {
@@ -180,7 +126,7 @@ TEST(ModelFileTest, AnAdoptedImageOwnsItsBlocksOnlyWhenTheCountsFit) {
       continue;
     }
     EXPECT_EQ(std::string(image->magic, 4), "T3M_") << c.name;
-    EXPECT_EQ(image->version, kModelFileVersion) << c.name;
+    EXPECT_EQ(image->version, 1) << c.name;
     EXPECT_EQ(image->vertex_count, c.v) << c.name;
     EXPECT_EQ(image->conn_count, c.c) << c.name;
     EXPECT_EQ(image->vertices, vertices) << c.name;
@@ -192,10 +138,10 @@ TEST(ModelFileTest, AnAdoptedImageOwnsItsBlocksOnlyWhenTheCountsFit) {
 TEST(ModelFileTest, ReservedPathsCreateNothing) {
   for (const char* path : {"\\\\server\\share\\m.t3m", "//server/m.t3m",
                            "CONIN$", "CONOUT$", "CONOUT$m.t3m"}) {
-    faults = Faults();
-    EXPECT_EQ(WriteModel(path, 1, 3, kFaultyApi), kModelFileReservedPath)
+    Faults() = FileFaults();
+    EXPECT_EQ(WriteModel(path, 1, 3, FaultyFileApi()), kModelFileReservedPath)
         << path;
-    EXPECT_EQ(faults.creates, 0) << path;
+    EXPECT_EQ(Faults().creates, 0) << path;
   }
 }
 

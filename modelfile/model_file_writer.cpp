@@ -33,12 +33,12 @@ bool ModelFileWriter::Export(T3DMODEL model, const char* path) {
   ModelFileHolder image;
 
   int32_t vertex_count = T3DModel_GetParam(model, T3DMODEL_PARAM_VERTEX_COUNT);
-  vertices = NewReadBuffer(vertex_count, kVertexRecordBytes);
+  vertices = NewReadBuffer(vertex_count, kT3mVertexBytes);
   if (!vertices) return false;
   T3DModel_GetVts(model, 0, vertex_count, vertices.get());
 
   int32_t conn_count = T3DModel_GetParam(model, T3DMODEL_PARAM_CONN_COUNT);
-  conns = NewReadBuffer(conn_count, kConnEntryBytes);
+  conns = NewReadBuffer(conn_count, kT3mConnBytes);
   if (!conns) return false;
   T3DModel_GetConns(model, 0, conn_count, conns.get());
 

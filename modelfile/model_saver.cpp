@@ -8,7 +8,7 @@
 #include <memory>
 #include <new>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "modelfile/model_file_writer.h"
 #include "winapi.h"
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/console_text.h"
 #include "tests/fake_torvane3d.h"
 
 namespace {
@@ -73,9 +74,10 @@ std::string Report(const std::string& plot_path, int32_t accuracy,
   Fake().override_params = true;
   Fake().param_vertex_count = 33;
   Fake().param_conn_count = 120;
-  testing::internal::CaptureStdout();
-  ModelSaver().PrintReport(plot_path.c_str(), accuracy, 1, output_path.c_str());
-  return testing::internal::GetCapturedStdout();
+  return StdoutOf([&] {
+    ModelSaver().PrintReport(plot_path.c_str(), accuracy, 1,
+                             output_path.c_str());
+  });
 }
 
 TEST(ModelSaverTest, ReportLineNamesBothFilesAccuracyAndCounts) {

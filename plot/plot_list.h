@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-// A plot holds at most 200 points.
-constexpr int32_t kMaxPlotRows = 200;
+#include "base/limits.h"
 
 // One profile point; both values are whole numbers, x is never positive.
 struct PlotPoint {

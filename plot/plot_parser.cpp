@@ -2,8 +2,9 @@
 // that is not a valid point.
 #include "plot/plot_parser.h"
 
-#include "app/argument_checks.h"
-#include "app/messages.h"
+#include "base/limits.h"
+#include "base/messages.h"
+#include "base/parse_integer.h"
 
 int PlotParser::Parse(const RowList& rows, PlotList& points) {
   if (rows.Count() > kMaxPlotRows) {

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "app/messages.h"
+#include "base/messages.h"
+#include "tests/console_text.h"
 
 namespace {
 
@@ -33,21 +33,13 @@ Parsed ParseRows(const Rows& texts) {
     rows.Add(row, -1);
   }
   PlotList list;
-  testing::internal::CaptureStdout();
-  int result = PlotParser().Parse(rows, list);
-  std::string out = testing::internal::GetCapturedStdout();
+  int result = 0;
+  std::string out = StdoutOf([&] { result = PlotParser().Parse(rows, list); });
   Points points;
   for (int32_t i = 0; i < list.Count(); ++i) {
     points.emplace_back(list.At(i).x, list.At(i).y);
   }
   return {result, out, points};
-}
-
-// A catalogue message as printed for a line index.
-std::string Printed(const char* message, int line) {
-  char text[256];
-  std::snprintf(text, sizeof(text), message, line);
-  return text;
 }
 
 struct AcceptedCase {

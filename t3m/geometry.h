@@ -37,7 +37,7 @@ inline Vec3 Normalized(const Vec3& a) {
   return length > 0.0 ? a * (1.0 / length) : Vec3{0.0, 0.0, 0.0};
 }
 
-inline Vec3 PositionOf(const ModelVertex& vertex) {
+inline Vec3 PositionOf(const MeshVertex& vertex) {
   return {vertex.x, vertex.y, vertex.z};
 }
 

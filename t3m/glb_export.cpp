@@ -2,10 +2,10 @@
 #include <tiny_gltf.h>
 
 #include <algorithm>
-#include <cstring>
 #include <exception>
 #include <sstream>
 
+#include "base/coding.h"
 #include "t3m/exporters.h"
 #include "t3m/geometry.h"
 #include "t3m/smooth_normals.h"
@@ -19,11 +19,9 @@ const std::vector<double> kClayColour = {0.62, 0.36, 0.24, 1.0};
 void AppendFloats(std::initializer_list<float> values,
                   std::vector<unsigned char>* data) {
   for (float value : values) {
-    uint32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    for (int i = 0; i < 4; ++i) {
-      data->push_back(static_cast<unsigned char>((bits >> 8 * i) & 0xFF));
-    }
+    unsigned char bytes[4];
+    EncodeFloat(bytes, value);
+    data->insert(data->end(), bytes, bytes + sizeof bytes);
   }
 }
 
@@ -55,7 +53,7 @@ void AddGeometry(const Model& model, tinygltf::Model* gltf,
                              model.vertices[0].z};
   std::vector<double> max = min;
   size_t offset = data.size();
-  for (const ModelVertex& vertex : model.vertices) {
+  for (const MeshVertex& vertex : model.vertices) {
     AppendFloats({vertex.x, vertex.y, vertex.z}, &data);
     const double p[3] = {vertex.x, vertex.y, vertex.z};
     for (int k = 0; k < 3; ++k) {
@@ -81,7 +79,7 @@ void AddGeometry(const Model& model, tinygltf::Model* gltf,
                   TINYGLTF_COMPONENT_TYPE_FLOAT, TINYGLTF_TYPE_VEC3, count);
 
   offset = data.size();
-  for (const ModelVertex& vertex : model.vertices) {
+  for (const MeshVertex& vertex : model.vertices) {
     // glTF counts v down from the top of the image; the model counts it up
     // the profile, as OBJ and PLY do.
     AppendFloats({vertex.u, 1.0f - vertex.v}, &data);
@@ -93,8 +91,9 @@ void AddGeometry(const Model& model, tinygltf::Model* gltf,
   offset = data.size();
   for (int32_t t = 0; t < model.TriangleCount(); ++t) {
     for (uint16_t corner : OutwardCorners(model, t)) {
-      data.push_back(static_cast<unsigned char>(corner & 0xFF));
-      data.push_back(static_cast<unsigned char>(corner >> 8));
+      unsigned char bytes[2];
+      EncodeFixed16(bytes, corner);
+      data.insert(data.end(), bytes, bytes + sizeof bytes);
     }
   }
   primitive->indices =

@@ -23,7 +23,7 @@ void AddBounds(const Model& model, MeshStats* stats) {
   if (model.vertices.empty()) return;
   stats->has_bounds = true;
   stats->min = stats->max = PositionOf(model.vertices[0]);
-  for (const ModelVertex& vertex : model.vertices) {
+  for (const MeshVertex& vertex : model.vertices) {
     Vec3 p = PositionOf(vertex);
     stats->min = {std::min(stats->min.x, p.x), std::min(stats->min.y, p.y),
                   std::min(stats->min.z, p.z)};

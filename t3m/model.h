@@ -5,20 +5,13 @@
 #include <cstdint>
 #include <vector>
 
-// One vertex record: position, then texture coordinate.
-struct ModelVertex {
-  float x;
-  float y;
-  float z;
-  float u;
-  float v;
-};
+#include "base/t3m_format.h"
 
 // The records in file order, and the connection entries, three per triangle,
 // each an index into the records.
 struct Model {
-  std::vector<ModelVertex> vertices;
-  std::vector<uint16_t> conns;
+  std::vector<MeshVertex> vertices;
+  std::vector<MeshConn> conns;
 
   int32_t TriangleCount() const {
     return static_cast<int32_t>(conns.size() / 3);

@@ -9,8 +9,6 @@
 
 #include "t3m/model.h"
 
-constexpr size_t kModelHeaderBytes = 16;
-
 enum class ReadError {
   kNone,
   kOpenFailed,

@@ -84,7 +84,8 @@ TEST(ModelReaderTest, ReadsFilesNoFurtherThanTheCountsReach) {
   EXPECT_EQ(model.TriangleCount(), 1);
   EXPECT_EQ(ReadModelFile(dir.PathOf("missing.t3m"), &model).error,
             ReadError::kOpenFailed);
-  EXPECT_EQ(ReadModelFile(dir.path(), &model).error, ReadError::kReadFailed);
+  // A directory is refused at the open, as Windows refuses it.
+  EXPECT_EQ(ReadModelFile(dir.path(), &model).error, ReadError::kOpenFailed);
   ReadResult trailing = ReadModelFile(
       dir.Write("long.t3m", valid + std::string(100000, 'x')), &model);
   EXPECT_EQ(trailing.error, ReadError::kTrailingBytes);

@@ -21,12 +21,12 @@ std::string ExportObj(const Model& model) {
   std::snprintf(line, sizeof line, "# t3m export: %zu vertices, %d triangles\n",
                 model.vertices.size(), model.TriangleCount());
   out += line;
-  for (const ModelVertex& vertex : model.vertices) {
+  for (const MeshVertex& vertex : model.vertices) {
     std::snprintf(line, sizeof line, "v %.9g %.9g %.9g\n", vertex.x, vertex.y,
                   vertex.z);
     out += line;
   }
-  for (const ModelVertex& vertex : model.vertices) {
+  for (const MeshVertex& vertex : model.vertices) {
     AppendLine("vt", vertex.u, vertex.v, &out);
   }
   for (int32_t t = 0; t < model.TriangleCount(); ++t) {

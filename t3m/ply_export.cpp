@@ -2,7 +2,7 @@
 // faces.
 #include <cstdio>
 
-#include "t3m/byte_writer.h"
+#include "base/coding.h"
 #include "t3m/exporters.h"
 #include "t3m/geometry.h"
 
@@ -23,15 +23,15 @@ std::string ExportPly(const Model& model) {
                 "end_header\n",
                 model.vertices.size(), model.TriangleCount());
   std::string out(header);
-  for (const ModelVertex& vertex : model.vertices) {
+  for (const MeshVertex& vertex : model.vertices) {
     for (float value : {vertex.x, vertex.y, vertex.z, vertex.u, vertex.v}) {
-      AppendFloat(value, &out);
+      PutFloat(&out, value);
     }
   }
   for (int32_t t = 0; t < model.TriangleCount(); ++t) {
     out.push_back(3);
     for (uint16_t corner : OutwardCorners(model, t)) {
-      AppendUint32(corner, &out);
+      PutFixed32(&out, corner);
     }
   }
   return out;

@@ -1,6 +1,6 @@
 // The binary STL export for printing: triangles with area only, unit
 // normals, and no negative zeros.
-#include "t3m/byte_writer.h"
+#include "base/coding.h"
 #include "t3m/exporters.h"
 #include "t3m/geometry.h"
 
@@ -12,7 +12,7 @@ constexpr char kStlHeader[] = "t3m binary STL";
 
 // A mesh checker matches corners by their bytes: -0 and +0 must not differ.
 void AppendCoordinate(double value, std::string* out) {
-  AppendFloat(static_cast<float>(value) + 0.0f, out);
+  PutFloat(out, static_cast<float>(value) + 0.0f);
 }
 
 void AppendPoint(const Vec3& p, std::string* out) {
@@ -26,7 +26,7 @@ void AppendPoint(const Vec3& p, std::string* out) {
 std::string ExportStl(const Model& model, int32_t* facets) {
   std::string out(kStlHeader);
   out.resize(kStlHeaderBytes, '\0');
-  AppendUint32(0, &out);  // the facet count, filled in below
+  PutFixed32(&out, 0);  // the facet count, filled in below
   uint32_t count = 0;
   for (int32_t t = 0; t < model.TriangleCount(); ++t) {
     if (IsZeroArea(model, t)) continue;
@@ -35,12 +35,10 @@ std::string ExportStl(const Model& model, int32_t* facets) {
     for (uint16_t corner : c) {
       AppendPoint(PositionOf(model.vertices[corner]), &out);
     }
-    AppendUint16(0, &out);  // no attributes
+    PutFixed16(&out, 0);  // no attributes
     ++count;
   }
-  std::string count_bytes;
-  AppendUint32(count, &count_bytes);
-  out.replace(kStlHeaderBytes, 4, count_bytes);
+  EncodeFixed32(reinterpret_cast<unsigned char*>(&out[kStlHeaderBytes]), count);
   *facets = static_cast<int32_t>(count);
   return out;
 }

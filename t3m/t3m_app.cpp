@@ -6,10 +6,10 @@
 #include <new>
 #include <string>
 
-#include "app/command_line.h"
-#include "app/messages.h"
+#include "base/messages.h"
+#include "cmdline/command_line.h"
+#include "platform/file_replace.h"
 #include "t3m/exporters.h"
-#include "t3m/file_io.h"
 #include "t3m/mesh_stats.h"
 #include "t3m/model_reader.h"
 #include "t3m/png_writer.h"
@@ -118,7 +118,7 @@ bool LoadModel(const std::string& path, Model* model) {
 }
 
 bool Save(const std::string& path, const std::string& bytes) {
-  if (WriteWholeFile(path, bytes)) return true;
+  if (WriteWholeFile(path.c_str(), bytes)) return true;
   PrintMessage(t3m_msg::kWriteFailed, path.c_str());
   return false;
 }

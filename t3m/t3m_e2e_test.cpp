@@ -3,18 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "modelfile/model_file.h"
 #include "t3m/mesh_stats.h"
 #include "t3m/model_reader.h"
 #include "t3m/t3m_messages.h"
+#include "t3m/test_models.h"
+#include "tests/console_text.h"
 #include "tests/run_program.h"
 
 namespace {
@@ -26,16 +25,6 @@ const struct Plot {
               {"examples/goblet.txt", true},
               {"examples/bowl.txt", true},
               {"t3m/testdata/closed_vase.txt", true}};
-
-// A catalogue message filled in as the program prints it.
-std::string Printed(const char* message, ...) {
-  char text[2048];
-  va_list args;
-  va_start(args, message);
-  std::vsnprintf(text, sizeof text, message, args);
-  va_end(args);
-  return text;
-}
 
 // The number printed after label in out, or -1 when the label is missing.
 double NumberAfter(const std::string& out, const std::string& label) {
@@ -101,15 +90,7 @@ TEST_F(T3mTest, InfoMatchesTheConverterAndTheReaderItsBytes) {
       EXPECT_EQ(NumberAfter(info.out, Label(t3m_msg::kInfoVolume)) > 0,
                 plot.closed);
       EXPECT_EQ(info.out.find(InwardNote()), std::string::npos);
-      Model model = Load();
-      ModelFile* image = CreateModelFile(
-          model.vertices.data(), static_cast<int32_t>(model.vertices.size()),
-          model.conns.data(), static_cast<int32_t>(model.conns.size()));
-      ASSERT_NE(image, nullptr);
-      EXPECT_EQ(WriteModelFile(dir_.PathOf("again.t3m").c_str(), *image),
-                kModelFileWritten);
-      FreeModelFile(image);
-      EXPECT_EQ(dir_.Read("again.t3m"), dir_.Read("m.t3m"))
+      EXPECT_EQ(ModelFileBytes(Load()), dir_.Read("m.t3m"))
           << plot.path << " /a:" << accuracy;
     }
   }

@@ -1,25 +1,14 @@
 // Every message in the catalogue source is the code page 932 form of the
 // Japanese text in the comment above it, as the compiler reads the literal.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <cctype>
 #include <fstream>
 #include <string>
 
-namespace {
+#include "tests/console_text.h"
 
-std::string ToCp932(std::string in) {
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  std::string out(in.size() * 2, '\0');
-  char* src = &in[0];
-  char* dst = &out[0];
-  size_t src_left = in.size();
-  size_t dst_left = out.size();
-  EXPECT_NE(iconv(cd, &src, &src_left, &dst, &dst_left), size_t(-1)) << in;
-  iconv_close(cd);
-  return out.substr(0, out.size() - dst_left);
-}
+namespace {
 
 // The bytes of one line of string literals, by C's rules: a hex escape takes
 // every hex digit that follows it.

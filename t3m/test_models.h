@@ -3,8 +3,11 @@
 #define TURNEL_T3M_TEST_MODELS_H_
 
 #include <array>
+#include <string>
 #include <vector>
 
+#include "base/coding.h"
+#include "base/t3m_format.h"
 #include "t3m/model.h"
 
 using Positions = std::vector<std::array<float, 3>>;
@@ -21,6 +24,23 @@ inline Model MakeModel(const Positions& positions, const Faces& outward) {
     model.conns.insert(model.conns.end(), {f[0], f[2], f[1]});
   }
   return model;
+}
+
+// The bytes of the model file that holds the model, made from the format's
+// own pieces, so that a reader can be checked as the writer's exact inverse.
+inline std::string ModelFileBytes(const Model& model) {
+  unsigned char bytes[kT3mHeaderBytes];
+  EncodeT3mHeader(MakeT3mHeader(static_cast<int32_t>(model.vertices.size()),
+                                static_cast<int32_t>(model.conns.size())),
+                  bytes);
+  std::string out(reinterpret_cast<const char*>(bytes), sizeof bytes);
+  for (const MeshVertex& vertex : model.vertices) {
+    unsigned char record[kT3mVertexBytes];
+    EncodeT3mVertex(vertex, record);
+    out.append(reinterpret_cast<const char*>(record), sizeof record);
+  }
+  for (MeshConn conn : model.conns) PutFixed16(&out, conn);
+  return out;
 }
 
 // The corners of the unit right tetrahedron, and its faces wound outwards.

@@ -8,14 +8,14 @@
 namespace {
 
 // Adding +0 turns -0 into +0 and leaves every other value as it is.
-std::tuple<float, float, float> KeyOf(const ModelVertex& vertex) {
+std::tuple<float, float, float> KeyOf(const MeshVertex& vertex) {
   return {vertex.x + 0.0f, vertex.y + 0.0f, vertex.z + 0.0f};
 }
 
 }  // namespace
 
 std::vector<uint32_t> WeldPositions(const Model& model) {
-  const std::vector<ModelVertex>& vertices = model.vertices;
+  const std::vector<MeshVertex>& vertices = model.vertices;
   std::vector<uint32_t> order(vertices.size());
   std::iota(order.begin(), order.end(), 0u);
   // Stable, so that the numbering never depends on the sort's whims.

@@ -4,16 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
+#include "base/messages.h"
+#include "tests/console_text.h"
 #include "tests/run_program.h"
 
 namespace {
 
-// The usage line in code page 932, as the user's console receives it.
+// The usage line as the user's console receives it.
 std::string Usage() {
-  return "\x8Eg\x82\xA2\x95\xFB: turnel [/a:\x90\xB8\x96\xA7\x93x] "
-         "\x83v\x83\x8D\x83" "b\x83g \x83\x82\x83" "f\x83\x8B\x96\xBC" +
-         LineEnd();
+  return OnConsole(ToCp932("使い方: turnel [/a:精密度] プロット モデル名\n"));
 }
 
 struct Case {
@@ -46,16 +45,6 @@ TEST(EndToEndCommandLineTest, UnusableCommandLinesPrintOnlyTheUsageLine) {
   }
 }
 
-// A catalogue message as the console receives it: "%%" shows as "%", and the
-// line ends as the program's standard output ends lines.
-std::string Printed(const char* message) {
-  std::string text = message;
-  size_t at = text.find("%%");
-  if (at != std::string::npos) text.erase(at, 1);
-  text.pop_back();
-  return text + LineEnd();
-}
-
 struct RuleCase {
   const char* name;
   std::vector<std::string> args;
@@ -81,7 +70,7 @@ TEST(EndToEndCommandLineTest, ArgumentRulesPrintTheirOneMessage) {
   };
   for (const RuleCase& c : kCases) {
     RunResult result = RunProgram(TurnelPath(), c.args);
-    EXPECT_EQ(result.out, Printed(c.message)) << c.name;
+    EXPECT_EQ(result.out, OnConsole(Printed(c.message))) << c.name;
     EXPECT_EQ(result.status, 0) << c.name;
   }
 }
@@ -123,8 +112,7 @@ TEST(EndToEndCommandLineTest, ALibraryThatFailsToStartEndsTheRunAtOnce) {
   options.env = {{"T3D_FAKE_INIT", "0"}};
   // Even an unusable command line is not looked at.
   RunResult result = RunProgram(FakeTurnelPath(), {"/ab"}, options);
-  EXPECT_EQ(result.out, "Torvane3D\x82\xCC\x8F\x89\x8A\xFA\x89\xBB\x82\xC9"
-                        "\x8E\xB8\x94s" + LineEnd());
+  EXPECT_EQ(result.out, OnConsole(ToCp932("Torvane3Dの初期化に失敗\n")));
   EXPECT_EQ(result.status, 0);
 }
 

@@ -5,51 +5,28 @@
 #include <string>
 #include <vector>
 
+#include "tests/console_text.h"
 #include "tests/run_program.h"
 #include "tests/scoped_temp_dir.h"
 
 namespace {
 
-// The messages in code page 932, as the user's console receives them; "%d"
-// stands for the line index.
-// プロットファイルのオープンに失敗
-const char kOpenFailed[] =
-    "\x83v\x83\x8D\x83\x62\x83g\x83t\x83@\x83\x43\x83\x8B\x82\xCC\x83I\x81["
-    "\x83v\x83\x93\x82\xC9\x8E\xB8\x94s";
-// プロット数は最大で200までです
-const char kTooManyRows[] =
-    "\x83v\x83\x8D\x83\x62\x83g\x90\x94\x82\xCD\x8D\xC5\x91\xE5\x82\xC5"
-    "200\x82\xDC\x82\xC5\x82\xC5\x82\xB7";
-// 入力プロット %d行:１行の頂点数はx,yの２つです。
-const char kFieldCount[] =
-    "\x93\xFC\x97\xCD\x83v\x83\x8D\x83\x62\x83g %d\x8Ds:\x82P\x8Ds\x82\xCC"
-    "\x92\xB8\x93_\x90\x94\x82\xCDx,y\x82\xCC\x82Q\x82\xC2\x82\xC5\x82\xB7"
-    "\x81\x42";
-// 入力プロット %d行:数値変換に失敗。
-const char kConversion[] =
-    "\x93\xFC\x97\xCD\x83v\x83\x8D\x83\x62\x83g %d\x8Ds:\x90\x94\x92l\x95\xCF"
-    "\x8A\xB7\x82\xC9\x8E\xB8\x94s\x81\x42";
-// 入力プロット %d行:値が範囲外です。
-const char kOutOfRange[] =
-    "\x93\xFC\x97\xCD\x83v\x83\x8D\x83\x62\x83g %d\x8Ds:\x92l\x82\xAA\x94\xCD"
-    "\x88\xCD\x8AO\x82\xC5\x82\xB7\x81\x42";
-// 入力プロット: the words every per-line plot message begins with.
-const char kPlotLinePrefix[] = "\x93\xFC\x97\xCD\x83v\x83\x8D\x83\x62\x83g";
-// /aの値は1～10までです
-const char kAccuracyOutOfRange[] =
-    "/a\x82\xCC\x92l\x82\xCD\x31\x81`10\x82\xDC\x82\xC5\x82\xC5\x82\xB7";
-// パスは260文字以内にしてください
-const char kPathTooLong[] =
-    "\x83p\x83X\x82\xCD\x32\x36\x30\x95\xB6\x8E\x9A\x88\xC8\x93\xE0\x82\xC9\x82"
-    "\xB5"
-    "\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2";
+// The messages in code page 932, as the user's console receives them, without
+// their line end; "%d" stands for the line index.
+const std::string kOpenFailed = ToCp932("プロットファイルのオープンに失敗");
+const std::string kTooManyRows = ToCp932("プロット数は最大で200までです");
+const std::string kFieldCount =
+    ToCp932("入力プロット %d行:１行の頂点数はx,yの２つです。");
+const std::string kConversion = ToCp932("入力プロット %d行:数値変換に失敗。");
+const std::string kOutOfRange = ToCp932("入力プロット %d行:値が範囲外です。");
+// The words every per-line plot message begins with.
+const std::string kPlotLinePrefix = ToCp932("入力プロット");
+const std::string kAccuracyOutOfRange = ToCp932("/aの値は1～10までです");
+const std::string kPathTooLong = ToCp932("パスは260文字以内にしてください");
 
 // A message as printed, with its line index filled in.
-std::string Printed(const std::string& message, int line = 0) {
-  std::string text = message;
-  size_t at = text.find("%d");
-  if (at != std::string::npos) text.replace(at, 2, std::to_string(line));
-  return text + LineEnd();
+std::string Shown(const std::string& message, int line = 0) {
+  return Printed(message.c_str(), line) + LineEnd();
 }
 
 std::string Lines(int count, const std::string& line) {
@@ -82,23 +59,22 @@ struct RefusedCase {
 
 TEST(EndToEndPlotTest, ABadPlotPrintsOneMessageAndWritesNothing) {
   const RefusedCase kCases[] = {
-      {"blank line", "0,0\n\n1,1\n", Printed(kFieldCount, 1)},
-      {"three fields", "1,2,3\n", Printed(kFieldCount, 0)},
+      {"blank line", "0,0\n\n1,1\n", Shown(kFieldCount, 1)},
+      {"three fields", "1,2,3\n", Shown(kFieldCount, 0)},
       {"1025 fields keep 1024", "0,0\n" + Lines(1024, "1,") + "1\n",
-       Printed(kFieldCount, 1)},
-      {"letters", "0,0\n5,0\nabc,1\n", Printed(kConversion, 2)},
-      {"overflow", "99999999999,0\n", Printed(kConversion, 0)},
-      {"out of range", "0,0\n0,2501\n", Printed(kOutOfRange, 1)},
-      {"201 lines", Lines(201, "0,0\n"), Printed(kTooManyRows)},
+       Shown(kFieldCount, 1)},
+      {"letters", "0,0\n5,0\nabc,1\n", Shown(kConversion, 2)},
+      {"overflow", "99999999999,0\n", Shown(kConversion, 0)},
+      {"out of range", "0,0\n0,2501\n", Shown(kOutOfRange, 1)},
+      {"201 lines", Lines(201, "0,0\n"), Shown(kTooManyRows)},
       {"201st line blank at the end", Lines(200, "0,0\n") + "\n",
-       Printed(kTooManyRows)},
+       Shown(kTooManyRows)},
       {"CR LF ends lines like LF", "0,0\r\n0,0\r\n0,9999\r\n",
-       Printed(kOutOfRange, 2)},
-      {"lone CR ends no line", "0,0\r5,1\n", Printed(kFieldCount, 0)},
+       Shown(kOutOfRange, 2)},
+      {"lone CR ends no line", "0,0\r5,1\n", Shown(kFieldCount, 0)},
       {"line of 20480 characters", "0,0\n" + kLine20479 + "x\n",
-       Printed(kOpenFailed)},
-      {"field of 512 bytes", "0,0\n" + kField511 + " ,2\n",
-       Printed(kOpenFailed)},
+       Shown(kOpenFailed)},
+      {"field of 512 bytes", "0,0\n" + kField511 + " ,2\n", Shown(kOpenFailed)},
   };
   for (const RefusedCase& c : kCases) {
     ScopedTempDir dir;
@@ -116,7 +92,7 @@ TEST(EndToEndPlotTest, APlotPathThatIsNoReadableFileFailsToOpen) {
   options.cwd = dir.path();
   for (const char* path : {"plots", "missing.txt"}) {
     RunResult result = RunProgram(TurnelPath(), {path, "m"}, options);
-    EXPECT_EQ(result.out, Printed(kOpenFailed)) << path;
+    EXPECT_EQ(result.out, Shown(kOpenFailed)) << path;
     EXPECT_EQ(result.status, 0) << path;
   }
 }
@@ -159,16 +135,14 @@ TEST(EndToEndPlotTest, ThePlotIsCheckedBetweenTheAccuracyAndTheModelName) {
   const OrderCase kCases[] = {
       {"bad accuracy, missing plot",
        {"/a:0", "missing.txt", "m"},
-       Printed(kAccuracyOutOfRange)},
+       Shown(kAccuracyOutOfRange)},
       {"missing plot, model name with %",
        {"missing.txt", "m%"},
-       Printed(kOpenFailed)},
-      {"bad plot, model name with %",
-       {"bad.txt", "m%"},
-       Printed(kConversion, 1)},
+       Shown(kOpenFailed)},
+      {"bad plot, model name with %", {"bad.txt", "m%"}, Shown(kConversion, 1)},
       {"good plot, model name of 260 bytes",
        {"vase.txt", std::string(260, 'm')},
-       Printed(kPathTooLong)},
+       Shown(kPathTooLong)},
   };
   RunOptions options;
   options.cwd = dir.path();

@@ -90,3 +90,15 @@ bool WindowsProgram() {
 // A Windows program's standard output is a text-mode stream: the runtime
 // writes every LF as CR LF.
 std::string LineEnd() { return WindowsProgram() ? "\r\n" : "\n"; }
+
+std::string OnConsole(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') {
+      out += LineEnd();
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}

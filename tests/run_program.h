@@ -36,5 +36,7 @@ std::string FakeTurnelPath();
 std::string LineEnd();
 // True when the program under test is the Windows one (TURNEL_NEWLINE=crlf).
 bool WindowsProgram();
+// Text as the program under test prints it: every "\n" as LineEnd().
+std::string OnConsole(const std::string& text);
 
 #endif  // TURNEL_TESTS_RUN_PROGRAM_H_

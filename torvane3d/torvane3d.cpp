@@ -7,16 +7,15 @@
 #include <new>
 #include <vector>
 
+#include "base/t3m_format.h"
 #include "platform/memory.h"
 
 namespace {
 
-constexpr size_t kVertexSize = 20;
-constexpr size_t kConnSize = 2;
-
 struct Model {
-  std::vector<unsigned char> vertices;  // vertex_count records of 20 bytes
-  std::vector<uint16_t> conns;
+  // The records' bytes: copied in one pass, from wherever the caller's lie.
+  std::vector<unsigned char> vertices;
+  std::vector<MeshConn> conns;
   int32_t vertex_count = 0;
   int32_t conn_count = 0;
 };
@@ -52,7 +51,7 @@ int32_t CopyOut(const unsigned char* from, int32_t held, size_t record_size,
   return n;
 }
 
-bool ConnsFitVertices(const uint16_t* conns, int32_t conn_count,
+bool ConnsFitVertices(const MeshConn* conns, int32_t conn_count,
                       int32_t vertex_count) {
   for (int32_t i = 0; i < conn_count; ++i) {
     if (conns[i] >= vertex_count) return false;
@@ -96,21 +95,23 @@ T3DMODEL Torvane3D_CreateModel(int32_t format, int32_t primitive,
     return 0;
   }
   // The connection entries may sit at any address the caller chose.
-  std::vector<uint16_t> conn_copy;
+  std::vector<MeshConn> conn_copy;
   Model model;
   try {
     conn_copy.reserve(static_cast<size_t>(conn_count));
-    PrepareForWriting(conn_copy.data(), conn_copy.capacity() * kConnSize);
+    PrepareForWriting(conn_copy.data(),
+                      conn_copy.capacity() * sizeof(MeshConn));
     conn_copy.resize(static_cast<size_t>(conn_count));
     if (conn_count > 0) {
-      std::memcpy(conn_copy.data(), conns, conn_copy.size() * kConnSize);
+      std::memcpy(conn_copy.data(), conns, conn_copy.size() * sizeof(MeshConn));
     }
     if (!ConnsFitVertices(conn_copy.data(), conn_count, vertex_count)) {
       return 0;
     }
     const auto* first = static_cast<const unsigned char*>(vertices);
     if (vertex_count > 0) {
-      const size_t bytes = static_cast<size_t>(vertex_count) * kVertexSize;
+      const size_t bytes =
+          static_cast<size_t>(vertex_count) * sizeof(MeshVertex);
       model.vertices.reserve(bytes);
       PrepareForWriting(model.vertices.data(), bytes);
       model.vertices.assign(first, first + bytes);
@@ -138,8 +139,8 @@ int32_t T3DModel_GetVts(T3DMODEL handle, int32_t start, int32_t count,
                         void* dest) {
   const Model* model = Find(handle);
   if (model == nullptr) return 0;
-  return CopyOut(model->vertices.data(), model->vertex_count, kVertexSize,
-                 start, count, dest);
+  return CopyOut(model->vertices.data(), model->vertex_count,
+                 sizeof(MeshVertex), start, count, dest);
 }
 
 int32_t T3DModel_GetConns(T3DMODEL handle, int32_t start, int32_t count,
@@ -147,7 +148,7 @@ int32_t T3DModel_GetConns(T3DMODEL handle, int32_t start, int32_t count,
   const Model* model = Find(handle);
   if (model == nullptr) return 0;
   return CopyOut(reinterpret_cast<const unsigned char*>(model->conns.data()),
-                 model->conn_count, kConnSize, start, count, dest);
+                 model->conn_count, sizeof(MeshConn), start, count, dest);
 }
 
 }  // extern "C"

@@ -1,13 +1,11 @@
-// Text-mode reading on POSIX: a stream buffer over the file descriptor that
+// Text-mode reading on POSIX: a stream buffer over the opened file that
 // applies the Windows runtime's text rules itself.
 #include "platform/text_file.h"
 
-#include <errno.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <streambuf>
+#include <utility>
+
+#include "platform/file_read.h"
 
 namespace {
 
@@ -22,7 +20,7 @@ struct ReadError {};
 
 class TextModeBuf : public std::streambuf {
  public:
-  explicit TextModeBuf(int fd) : fd_(fd) {}
+  explicit TextModeBuf(HANDLE file) : file_(file) {}
 
  protected:
   int_type underflow() override {
@@ -35,19 +33,17 @@ class TextModeBuf : public std::streambuf {
 
  private:
   // Reads the next raw bytes; 0 at the end of the file.
-  ssize_t ReadRaw() {
-    for (;;) {
-      ssize_t n = read(fd_, raw_, kChunk);
-      if (n >= 0) return n;
-      if (errno != EINTR) throw ReadError();
-    }
+  DWORD ReadRaw() {
+    DWORD n = 0;
+    if (!ReadFile(file_, raw_, kChunk, &n, nullptr)) throw ReadError();
+    return n;
   }
 
   // Fills out_ with translated text; 0 when the input has ended.
   size_t Refill() {
     size_t produced = 0;
     while (produced == 0 && !ended_) {
-      ssize_t n = ReadRaw();
+      DWORD n = ReadRaw();
       if (n == 0) {
         // A CR at the very end of the file stays a character.
         if (pending_cr_) out_[produced++] = '\r';
@@ -55,7 +51,7 @@ class TextModeBuf : public std::streambuf {
         ended_ = true;
         break;
       }
-      for (ssize_t i = 0; i < n; ++i) {
+      for (DWORD i = 0; i < n; ++i) {
         char c = raw_[i];
         if (pending_cr_) {
           pending_cr_ = false;
@@ -79,7 +75,7 @@ class TextModeBuf : public std::streambuf {
     return produced;
   }
 
-  int fd_;
+  HANDLE file_;
   bool pending_cr_ = false;
   bool ended_ = false;
   char raw_[kChunk];
@@ -90,9 +86,9 @@ class TextModeBuf : public std::streambuf {
 }  // namespace
 
 struct TextFile::Impl {
-  explicit Impl(int file) : fd(file), buf(file), stream(&buf) {}
-  ~Impl() { close(fd); }
-  int fd;
+  explicit Impl(FileHandle opened)
+      : file(std::move(opened)), buf(file.get()), stream(&buf) {}
+  FileHandle file;
   TextModeBuf buf;
   std::istream stream;
 };
@@ -103,17 +99,11 @@ TextFile::~TextFile() = default;
 
 bool TextFile::Open(const char* path) {
   Close();
-  int fd = open(path, O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat info;
-  if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    close(fd);
-    return false;
-  }
+  FileHandle file = OpenForReading(path);
+  if (!file.valid()) return false;
   try {
-    impl_ = std::make_unique<Impl>(fd);
+    impl_ = std::make_unique<Impl>(std::move(file));
   } catch (...) {
-    close(fd);
     return false;
   }
   return true;

@@ -6,6 +6,7 @@
 #include <stdio.h>
 #include <string.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -88,8 +89,31 @@ void SetLastError(DWORD code) { last_error = code; }
 
 DWORD GetLastError() { return last_error; }
 
+namespace {
+
+HANDLE OpenExisting(LPCSTR path) {
+  int fd = open(path, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    SetLastError(ErrorOf(errno));
+    return INVALID_HANDLE_VALUE;
+  }
+  struct stat info;
+  if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    close(fd);
+    SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_HANDLE_VALUE;
+  }
+  return HandleOf(fd);
+}
+
+}  // namespace
+
 HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD, void*, DWORD disposition,
                    DWORD, HANDLE) {
+  if (path != nullptr && access == GENERIC_READ &&
+      disposition == OPEN_EXISTING) {
+    return OpenExisting(path);
+  }
   if (path == nullptr || access != GENERIC_WRITE) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return INVALID_HANDLE_VALUE;
@@ -109,6 +133,17 @@ HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD, void*, DWORD disposition,
     return INVALID_HANDLE_VALUE;
   }
   return HandleOf(fd);
+}
+
+BOOL ReadFile(HANDLE file, void* data, DWORD size, DWORD* read, void*) {
+  for (;;) {
+    ssize_t n = ::read(FdOf(file), data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (read != nullptr) *read = n > 0 ? static_cast<DWORD>(n) : 0;
+    if (n >= 0) return TRUE;
+    SetLastError(ERROR_READ_FAULT);
+    return FALSE;
+  }
 }
 
 BOOL WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written,

@@ -26,9 +26,12 @@ struct RECT {
 #endif
 
 #define INVALID_HANDLE_VALUE (reinterpret_cast<HANDLE>(-1))
+#define GENERIC_READ 0x80000000u
 #define GENERIC_WRITE 0x40000000u
+#define FILE_SHARE_READ 0x1u
 #define CREATE_NEW 1u
 #define CREATE_ALWAYS 2u
+#define OPEN_EXISTING 3u
 #define FILE_ATTRIBUTE_NORMAL 0x80u
 #define MOVEFILE_REPLACE_EXISTING 0x1u
 
@@ -53,8 +56,14 @@ int lstrcmpA(LPCSTR a, LPCSTR b);
 void SetLastError(DWORD code);
 DWORD GetLastError();
 
+// GENERIC_READ with OPEN_EXISTING opens a file that is not a directory, as
+// the real call does without its backup flag; GENERIC_WRITE creates one as
+// CREATE_NEW or CREATE_ALWAYS says. Nothing else is stood in for.
 HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD share, void* security,
                    DWORD disposition, DWORD flags, HANDLE template_file);
+// Reads up to size bytes; TRUE with 0 read at the end of the file.
+BOOL ReadFile(HANDLE file, void* data, DWORD size, DWORD* read,
+              void* overlapped);
 BOOL WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written,
                void* overlapped);
 BOOL CloseHandle(HANDLE file);

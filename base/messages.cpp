@@ -2,7 +2,7 @@
 //
 // The texts are stored as code page 932 bytes so that every compiler emits
 // them unchanged; the comment above each one is the same text as it reads.
-#include "app/messages.h"
+#include "base/messages.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,6 +1,7 @@
-// Splits the argument vector into positional arguments and options.
-#include "app/command_line.h"
+// Splits an argument vector into positional arguments and options.
+#include "cmdline/command_line.h"
 
+#include "base/limits.h"
 #include "winapi.h"
 
 namespace {
@@ -67,7 +68,8 @@ bool CommandLine::IsValuedForm(const char* arg) {
 bool CommandLine::IsOptionPrefix(char c) { return c == '/' || c == '-'; }
 
 int CommandLine::AddOption(OptionMap* map, char letter, const char* value) {
-  if (letter >= 'A' && letter <= 'Z') letter = static_cast<char>(letter - 'A' + 'a');
+  if (letter >= 'A' && letter <= 'Z')
+    letter = static_cast<char>(letter - 'A' + 'a');
   // A repeated letter is never overwritten: it makes the line unusable.
   if (map->count(letter) != 0) return 0;
   (*map)[letter] = value;

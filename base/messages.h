@@ -1,6 +1,6 @@
 // The message catalogue: every text the converter prints, in code page 932.
-#ifndef TURNEL_APP_MESSAGES_H_
-#define TURNEL_APP_MESSAGES_H_
+#ifndef TURNEL_BASE_MESSAGES_H_
+#define TURNEL_BASE_MESSAGES_H_
 
 namespace msg {
 
@@ -29,4 +29,4 @@ void PrintMessage(const char* message, ...);
 // Prints a text to standard output exactly as it stands.
 void PrintText(const char* text);
 
-#endif  // TURNEL_APP_MESSAGES_H_
+#endif  // TURNEL_BASE_MESSAGES_H_

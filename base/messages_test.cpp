@@ -1,28 +1,14 @@
 // Every message reaches standard output as the code page 932 bytes of its
 // Japanese text, derived here independently from a UTF-8 copy.
-#include "app/messages.h"
+#include "base/messages.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <string>
 
-namespace {
+#include "tests/console_text.h"
 
-std::string ToCp932(const std::string& utf8) {
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
-  std::string in = utf8;
-  std::string out(in.size() * 2, '\0');
-  char* src = &in[0];
-  char* dst = &out[0];
-  size_t src_left = in.size();
-  size_t dst_left = out.size();
-  EXPECT_NE(iconv(cd, &src, &src_left, &dst, &dst_left), static_cast<size_t>(-1));
-  iconv_close(cd);
-  out.resize(out.size() - dst_left);
-  return out;
-}
+namespace {
 
 struct MessageCase {
   const char* name;
@@ -64,10 +50,10 @@ TEST(MessagesTest, TheTildeIsTheFullWidthOneOfCodePage932) {
 }
 
 TEST(MessagesTest, PrintMessageFillsInTheLineIndexAndThePercentSign) {
-  testing::internal::CaptureStdout();
-  PrintMessage(msg::kPlotConversion, 7);
-  PrintMessage(msg::kPathHasPercent);
-  std::string out = testing::internal::GetCapturedStdout();
+  std::string out = StdoutOf([] {
+    PrintMessage(msg::kPlotConversion, 7);
+    PrintMessage(msg::kPathHasPercent);
+  });
   EXPECT_EQ(out, ToCp932("入力プロット 7行:数値変換に失敗。\n"
                          "%記号はファイル名として認めていません\n"));
 }

@@ -1,14 +1,12 @@
-// Splits the argument vector into positional arguments and options.
-#ifndef TURNEL_APP_COMMAND_LINE_H_
-#define TURNEL_APP_COMMAND_LINE_H_
+// Splits an argument vector into positional arguments and options, by the
+// option rules both programs share: "/" or "-", one letter, and ":value".
+#ifndef TURNEL_CMDLINE_COMMAND_LINE_H_
+#define TURNEL_CMDLINE_COMMAND_LINE_H_
 
 #include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
-
-// An argument of 512 bytes or more makes the command line unusable.
-constexpr int kMaxArgumentBytes = 511;
 
 typedef std::vector<std::string> PositionalList;
 // Option letter, always lower case, to its value text (possibly empty).
@@ -35,4 +33,4 @@ class CommandLine {
   int32_t argc_;
 };
 
-#endif  // TURNEL_APP_COMMAND_LINE_H_
+#endif  // TURNEL_CMDLINE_COMMAND_LINE_H_
