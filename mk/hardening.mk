@@ -33,9 +33,9 @@ FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined \
 
 # The sanitizer runtimes cannot go into a static program, so the converter is
 # linked dynamically here.
-check-sanitize: deps
+check-sanitize: test-deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
-	  -DTURNEL_WERROR=$(WERROR) -DTURNEL_STATIC_EXE=OFF \
+	  -DTURNEL_WERROR=$(WERROR) -DTURNEL_STATIC_EXE=OFF -DTURNEL_TESTS=ON \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" \
 	  -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE)" >/dev/null
@@ -43,7 +43,7 @@ check-sanitize: deps
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 fuzz-deps:
-	@$(MAKE) --no-print-directory deps NEEDS="$(NEEDS) $(FUZZ_NEEDS)"
+	$(call install_needs,$(BUILD_NEEDS) $(FUZZ_NEEDS))
 
 fuzz-build: fuzz-deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=None \
@@ -70,7 +70,7 @@ rel-build: deps
 	cmake --build $(REL_BUILD) -j $(JOBS) --target turnel
 
 hostile-deps:
-	@$(MAKE) --no-print-directory deps NEEDS="$(NEEDS) $(HOSTILE_NEEDS)"
+	$(call install_needs,$(BUILD_NEEDS) $(HOSTILE_NEEDS))
 
 hostile: rel-build hostile-deps
 	scripts/hostile.sh $(REL_BUILD)/turnel

@@ -4,8 +4,9 @@
 
 # libpng and the glTF library build t3m; assimp and admesh are the independent
 # readers its tests load every export into.
-NEEDS += /usr/include/png.h:libpng-dev /usr/include/tiny_gltf.h:libtinygltf-dev \
-  /usr/bin/assimp:assimp-utils /usr/bin/admesh:admesh
+BUILD_NEEDS += /usr/include/png.h:libpng-dev \
+  /usr/include/tiny_gltf.h:libtinygltf-dev
+TEST_NEEDS += /usr/bin/assimp:assimp-utils /usr/bin/admesh:admesh
 
 # The finest sweep, so that the pictures show the shape rather than facets.
 PICTURE_ACCURACY ?= 10
