@@ -43,8 +43,10 @@ cmp -s "$work/built/out.txt" "$work/installed/out.txt" ||
   fail "the installed t3m cannot read the model"
 
 # A sanitizer build's library needs its runtime first in the program: a
-# plain C program cannot load it.
-if ! ldd "$libdir/libtorvane3d.so" | grep -q libasan; then
+# plain C program cannot load it. The list is read whole, not piped into a
+# grep that may leave early.
+needed=$(ldd "$libdir/libtorvane3d.so")
+if [[ $needed != *libasan* ]]; then
   cat >"$work/user.c" <<'C'
 #include <torvane3d.h>
 int main(void) {
