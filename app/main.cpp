@@ -3,9 +3,11 @@
 #include "app/converter_app.h"
 #include "base/messages.h"
 #include "lib3d/torvane3d.h"
+#include "platform/interrupts.h"
 #include "winapi.h"
 
 int main(int argc, char** argv) {
+  TreatWriteSignalsAsErrors();
   HWND window = GetConsoleWindow();
   RECT rect = {0, 0, 0, 0};
   GetClientRect(window, &rect);

@@ -18,12 +18,14 @@ constexpr char kExtension[] = ".t3m";
 constexpr int kPieceCapacity = 128;
 
 // The name's extension, dot included, or "" when its last component has
-// none. A drive prefix such as "C:" is no part of the search.
+// none. A drive prefix such as "C:" is no part of the search, and a separator
+// or dot is a character of its own, never the second byte of a double-byte
+// one.
 const char* ExtensionOf(const char* name) {
   if (name[0] != '\0' && name[1] == ':') name += 2;
   const char* dot = nullptr;
   const char* end = name;
-  for (; *end != '\0'; ++end) {
+  for (; *end != '\0'; end = CharNextA(end)) {
     if (*end == '.') dot = end;
     if (*end == '\\' || *end == '/') dot = nullptr;
   }

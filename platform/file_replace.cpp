@@ -3,15 +3,16 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <new>
+
+#include "platform/interrupts.h"
+#include "platform/link_target.h"
 
 namespace {
 
 // "~t3m" + 4 hex digits + ".tmp"; short, so that a path near the length
 // limit still has room for its temporary sibling.
 constexpr size_t kTempNameBytes = 12;
-// Room for the directory of any command-line argument (at most 511 bytes).
-constexpr size_t kTempPathCapacity = 512 + kTempNameBytes;
 constexpr int kTempNameAttempts = 16;
 // Odd and far from 1, so that runs whose seeds lie close together do not keep
 // trying each other's names.
@@ -21,30 +22,37 @@ constexpr DWORD kTempNameStride = 0x9E3Bu;
 constexpr size_t kMaxWriteBytes = size_t{1} << 30;
 
 // The length of the directory part of path, separator included; a drive
-// prefix alone counts as a directory.
+// prefix alone counts as a directory. A separator is a character of its own,
+// never the second byte of a double-byte one.
 size_t DirectoryLength(const char* path) {
   size_t length = 0;
-  for (size_t i = 0; path[i] != '\0'; ++i) {
-    if (path[i] == '\\' || path[i] == '/') length = i + 1;
+  for (const char* p = path; *p != '\0'; p = CharNextA(p)) {
+    if (*p == '\\' || *p == '/') length = static_cast<size_t>(p - path) + 1;
   }
   if (length == 0 && path[0] != '\0' && path[1] == ':') length = 2;
   return length;
 }
 
-// Creates a new, empty file in path's directory and leaves its name in temp;
-// never opens a file that already exists.
-HANDLE CreateTempBeside(const FileApi& api, const char* path, char* temp) {
-  size_t directory = DirectoryLength(path);
-  if (directory + kTempNameBytes + 1 > kTempPathCapacity) {
-    return INVALID_HANDLE_VALUE;
-  }
-  std::memcpy(temp, path, directory);
+// Creates a new, empty file in target's directory, leaves its name in temp
+// and has the watch remove it should the process be ended; never opens a
+// file that already exists.
+HANDLE CreateTempBeside(const FileApi& api, const std::string& target,
+                        std::string* temp, TemporaryFileWatch* watch) {
+  const size_t directory = DirectoryLength(target.c_str());
   DWORD seed = GetCurrentProcessId();
   for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
+    char name[kTempNameBytes + 1];
     unsigned int tag =
         static_cast<unsigned int>((seed + attempt * kTempNameStride) & 0xFFFF);
-    std::snprintf(temp + directory, kTempNameBytes + 1, "~t3m%04X.tmp", tag);
-    HANDLE file = api.create_file(temp, GENERIC_WRITE, CREATE_NEW);
+    std::snprintf(name, sizeof name, "~t3m%04X.tmp", tag);
+    temp->assign(target, 0, directory);
+    temp->append(name);
+    HANDLE file = INVALID_HANDLE_VALUE;
+    {
+      InterruptHold hold;
+      file = api.create_file(temp->c_str(), GENERIC_WRITE, CREATE_NEW);
+      if (file != INVALID_HANDLE_VALUE) watch->Watch(temp->c_str());
+    }
     if (file != INVALID_HANDLE_VALUE) return file;
     // Only a name already taken is worth another try.
     if (api.get_last_error() != ERROR_FILE_EXISTS) break;
@@ -56,22 +64,34 @@ HANDLE CreateTempBeside(const FileApi& api, const char* path, char* temp) {
 
 int32_t ReplaceFileWhole(const char* path, const FileApi& api,
                          const BodyWriter& write_body) {
-  char temp[kTempPathCapacity];
-  HANDLE handle = CreateTempBeside(api, path, temp);
-  if (handle == INVALID_HANDLE_VALUE) return kReplaceCannotCreate;
-  int32_t status = kReplaceDone;
-  {
-    FileHandle file(handle, api);
-    if (!write_body(api, file.get())) status = kReplaceWriteFailed;
-    // Closed before the move or the removal, which an open file would block.
-    if (!file.Close()) status = kReplaceWriteFailed;
+  try {
+    // Through a link to the file it names, which the temporary file must sit
+    // beside for the move to stay within one file system.
+    std::string target;
+    if (!FollowLinks(path, &target)) return kReplaceCannotCreate;
+    std::string temp;
+    TemporaryFileWatch watch;
+    HANDLE handle = CreateTempBeside(api, target, &temp, &watch);
+    if (handle == INVALID_HANDLE_VALUE) return kReplaceCannotCreate;
+    int32_t status = kReplaceDone;
+    {
+      FileHandle file(handle, api);
+      if (!write_body(api, file.get())) status = kReplaceWriteFailed;
+      // Closed before the move or the removal, which an open file would
+      // block.
+      if (!file.Close()) status = kReplaceWriteFailed;
+    }
+    InterruptHold hold;
+    if (status == kReplaceDone && !api.move_file(temp.c_str(), target.c_str(),
+                                                 MOVEFILE_REPLACE_EXISTING)) {
+      status = kReplaceCannotCreate;
+    }
+    if (status != kReplaceDone) api.delete_file(temp.c_str());
+    watch.Watch(nullptr);
+    return status;
+  } catch (const std::bad_alloc&) {
+    return kReplaceCannotCreate;
   }
-  if (status == kReplaceDone &&
-      !api.move_file(temp, path, MOVEFILE_REPLACE_EXISTING)) {
-    status = kReplaceCannotCreate;
-  }
-  if (status != kReplaceDone) api.delete_file(temp);
-  return status;
 }
 
 bool WriteExactly(const FileApi& api, HANDLE file, const void* data,

@@ -1,7 +1,10 @@
 // Replacing a file whole: the new content goes to a temporary file beside the
 // target and is moved over the target only once every byte is written and the
-// file closed; on failure the temporary file is removed, and whatever was at
-// the target stays as it was.
+// file closed; on failure, or when an interrupt, termination or hang-up ends
+// the process meanwhile, the temporary file is removed, and whatever was at
+// the target stays as it was. A symbolic link is written through: the file it
+// names is replaced and the link kept. The replacement keeps the replaced
+// file's permissions, and a read-only file is not replaced.
 #ifndef TURNEL_PLATFORM_FILE_REPLACE_H_
 #define TURNEL_PLATFORM_FILE_REPLACE_H_
 

@@ -2,12 +2,15 @@
 #include "tests/run_program.h"
 
 #include <fcntl.h>
+#include <pty.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <sstream>
 #include <stdexcept>
@@ -22,6 +25,37 @@ std::vector<std::string> SplitWords(const char* text) {
   return words;
 }
 
+// The two ends of what the program writes to: the parent reads from the
+// first (-1: nothing to read), the child writes to the second.
+void OpenOutput(const RunOptions& options, int ends[2]) {
+  switch (options.output) {
+    case Output::kPipe:
+    case Output::kClosedPipe:
+      if (pipe(ends) != 0) throw std::runtime_error("pipe");
+      if (options.output == Output::kClosedPipe) {
+        close(ends[0]);
+        ends[0] = -1;
+      }
+      return;
+    case Output::kTerminal: {
+      if (openpty(&ends[0], &ends[1], nullptr, nullptr, nullptr) != 0) {
+        throw std::runtime_error("openpty");
+      }
+      // Raw, so that the terminal passes the bytes on as they are written.
+      struct termios mode;
+      tcgetattr(ends[1], &mode);
+      cfmakeraw(&mode);
+      tcsetattr(ends[1], TCSANOW, &mode);
+      return;
+    }
+    case Output::kFile:
+      ends[0] = -1;
+      ends[1] = open(options.output_file.c_str(), O_WRONLY);
+      if (ends[1] < 0) throw std::runtime_error("open " + options.output_file);
+      return;
+  }
+}
+
 }  // namespace
 
 RunResult RunProgram(const std::string& program,
@@ -34,14 +68,15 @@ RunResult RunProgram(const std::string& program,
   for (std::string& word : words) argv.push_back(&word[0]);
   argv.push_back(nullptr);
 
-  int pipe_fds[2];
-  if (pipe(pipe_fds) != 0) throw std::runtime_error("pipe");
+  int ends[2];
+  OpenOutput(options, ends);
   pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork");
   if (pid == 0) {
-    dup2(pipe_fds[1], STDOUT_FILENO);
-    close(pipe_fds[0]);
-    close(pipe_fds[1]);
+    if (options.output == Output::kTerminal) setsid();
+    dup2(ends[1], STDOUT_FILENO);
+    if (ends[0] >= 0) close(ends[0]);
+    close(ends[1]);
     int null_fd = open("/dev/null", O_RDONLY);
     dup2(null_fd, STDIN_FILENO);
     if (!options.cwd.empty() && chdir(options.cwd.c_str()) != 0) _exit(126);
@@ -49,7 +84,10 @@ RunResult RunProgram(const std::string& program,
       setenv(name.c_str(), value.c_str(), 1);
     }
     if (options.file_size_limit >= 0) {
-      signal(SIGXFSZ, SIG_IGN);
+      // The emulator of a Windows program is a POSIX process, which the
+      // program cannot keep from the file-size signal; a Linux program must
+      // ignore it itself.
+      if (WindowsProgram()) signal(SIGXFSZ, SIG_IGN);
       struct rlimit limit;
       limit.rlim_cur = limit.rlim_max =
           static_cast<rlim_t>(options.file_size_limit);
@@ -58,20 +96,23 @@ RunResult RunProgram(const std::string& program,
     execvp(argv[0], argv.data());
     _exit(127);
   }
-  close(pipe_fds[1]);
+  close(ends[1]);
   RunResult result;
-  char buffer[4096];
-  ssize_t n;
-  while ((n = read(pipe_fds[0], buffer, sizeof buffer)) > 0) {
-    result.out.append(buffer, static_cast<size_t>(n));
+  if (ends[0] >= 0) {
+    char buffer[4096];
+    ssize_t n;
+    // A terminal whose last writer has gone reports an error, not the end.
+    while ((n = read(ends[0], buffer, sizeof buffer)) > 0 ||
+           (n < 0 && errno == EINTR)) {
+      if (n > 0) result.out.append(buffer, static_cast<size_t>(n));
+    }
+    close(ends[0]);
   }
-  close(pipe_fds[0]);
   int status = 0;
   waitpid(pid, &status, 0);
   if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
   return result;
 }
-
 std::string TurnelPath() {
   const char* exe = std::getenv("TURNEL_EXE");
   return exe != nullptr ? exe : TURNEL_BUILT_EXE;

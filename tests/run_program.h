@@ -14,10 +14,20 @@ struct RunResult {
   int status = -1;  // exit status, or -1 when the process did not exit
 };
 
+// Where the program's standard output goes.
+enum class Output {
+  kPipe,        // a pipe, read whole
+  kClosedPipe,  // a pipe whose reader has gone before the program starts
+  kTerminal,    // a pseudo-terminal in raw mode, read whole
+  kFile,        // the file RunOptions::output_file names, such as /dev/full
+};
+
 struct RunOptions {
-  std::string cwd;                                         // empty: unchanged
-  std::vector<std::pair<std::string, std::string>> env;    // added variables
-  long file_size_limit = -1;  // RLIMIT_FSIZE in bytes, SIGXFSZ ignored
+  std::string cwd;                                       // empty: unchanged
+  std::vector<std::pair<std::string, std::string>> env;  // added variables
+  long file_size_limit = -1;  // RLIMIT_FSIZE in bytes; -1: none
+  Output output = Output::kPipe;
+  std::string output_file;
 };
 
 // Runs program (a launcher such as an emulator may come first in the words of

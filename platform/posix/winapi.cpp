@@ -71,6 +71,17 @@ int lstrlenA(LPCSTR text) {
   return text == nullptr ? 0 : static_cast<int>(strlen(text));
 }
 
+LPSTR CharNextA(LPCSTR text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  if (lead == 0) return const_cast<LPSTR>(text);
+  const auto second = static_cast<unsigned char>(text[1]);
+  const bool is_lead =
+      (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+  const bool is_second =
+      (second >= 0x40 && second <= 0x7E) || (second >= 0x80 && second <= 0xFC);
+  return const_cast<LPSTR>(text + (is_lead && is_second ? 2 : 1));
+}
+
 LPSTR lstrcpynA(LPSTR dest, LPCSTR src, int capacity) {
   if (dest == nullptr || capacity <= 0) return dest;
   int i = 0;
@@ -170,10 +181,17 @@ BOOL CloseHandle(HANDLE file) { return close(FdOf(file)) == 0; }
 BOOL DeleteFileA(LPCSTR path) { return unlink(path) == 0; }
 
 BOOL MoveFileExA(LPCSTR from, LPCSTR to, DWORD flags) {
-  if ((flags & MOVEFILE_REPLACE_EXISTING) == 0) {
-    // rename() always replaces, so refuse where the target exists.
-    if (access(to, F_OK) == 0) {
-      SetLastError(ERROR_FILE_EXISTS);
+  struct stat replaced;
+  const bool exists = lstat(to, &replaced) == 0;
+  // rename() always replaces, so refuse where the target exists.
+  if (exists && (flags & MOVEFILE_REPLACE_EXISTING) == 0) {
+    SetLastError(ERROR_FILE_EXISTS);
+    return FALSE;
+  }
+  if (exists && S_ISREG(replaced.st_mode)) {
+    const mode_t permissions = replaced.st_mode & 0777;
+    if ((permissions & 0222) == 0 || chmod(from, permissions) != 0) {
+      SetLastError(ERROR_ACCESS_DENIED);
       return FALSE;
     }
   }
@@ -189,7 +207,7 @@ DWORD GetCurrentProcessId() { return static_cast<DWORD>(getpid()); }
 short GetFileTitleA(LPCSTR path, LPSTR title, WORD size) {
   if (path == nullptr) return -1;
   const char* name = path;
-  for (const char* p = path; *p != '\0'; ++p) {
+  for (const char* p = path; *p != '\0'; p = CharNextA(p)) {
     if (*p == '/' || *p == '\\') name = p + 1;
   }
   size_t length = strlen(name);

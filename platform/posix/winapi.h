@@ -50,6 +50,10 @@ HWND GetConsoleWindow();
 BOOL GetClientRect(HWND window, RECT* rect);
 
 int lstrlenA(LPCSTR text);
+// The next character of code page 932 text: a lead byte (0x81-0x9F,
+// 0xE0-0xFC) and a valid second byte (0x40-0x7E, 0x80-0xFC) are one
+// character, so a second byte of 0x5C is never a backslash of its own.
+LPSTR CharNextA(LPCSTR text);
 LPSTR lstrcpynA(LPSTR dest, LPCSTR src, int capacity);
 int lstrcmpA(LPCSTR a, LPCSTR b);
 
@@ -68,11 +72,15 @@ BOOL WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written,
                void* overlapped);
 BOOL CloseHandle(HANDLE file);
 BOOL DeleteFileA(LPCSTR path);
+// Replacing an existing file, the moved file takes over its permissions; a
+// file that grants no write permission is not replaced, as Windows does not
+// replace a read-only file.
 BOOL MoveFileExA(LPCSTR from, LPCSTR to, DWORD flags);
 DWORD GetCurrentProcessId();
 
-// The last component of a path, after the last "/" or "\"; negative when the
-// path has none, or the needed size when the buffer is too small.
+// The last component of a path, after the last "/" or "\" that is a character
+// of its own (see CharNextA); negative when the path has none, or the needed
+// size when the buffer is too small.
 short GetFileTitleA(LPCSTR path, LPSTR title, WORD size);
 
 #endif  // TURNEL_PLATFORM_POSIX_WINAPI_H_
