@@ -13,6 +13,11 @@ namespace {
 // Each pixel is the mean of kSamples x kSamples samples, which smooths the
 // outline.
 constexpr int kSamples = 2;
+// The work a picture may take: its triangles may cover its samples this many
+// times over. A model that would cover them more (thousands of triangles
+// across the whole frame) is drawn on a coarser grid of samples instead,
+// scaled up to the size asked for.
+constexpr double kCoverageBudget = 16.0;
 constexpr double kPi = 3.14159265358979323846;
 // Turned a little past the front and looking down at 30 degrees.
 constexpr double kAzimuth = 35.0 * kPi / 180.0;
@@ -133,9 +138,12 @@ class SampleBuffer {
         height_ - 1,
         static_cast<int>(std::ceil(std::max({p[0].y, p[1].y, p[2].y}))));
     for (int y = y0; y <= y1; ++y) {
-      for (int x = x0; x <= x1; ++x) {
+      const double sy = y + 0.5;
+      int from = x0;
+      int to = x1;
+      NarrowToTriangle(p, area, sy, &from, &to);
+      for (int x = from; x <= to; ++x) {
         const double sx = x + 0.5;
-        const double sy = y + 0.5;
         // Weights of the corners, signed like the area when inside.
         const double w0 = Edge(p[1], p[2], sx, sy) / area;
         const double w1 = Edge(p[2], p[0], sx, sy) / area;
@@ -149,6 +157,25 @@ class SampleBuffer {
         if (depth <= depth_[i]) continue;
         depth_[i] = depth;
         std::copy(colour, colour + 3, &rgb_[3 * i]);
+      }
+    }
+  }
+
+  // Each pixel the sample nearest its centre, on a grid of samples coarser
+  // than kSamples to a pixel.
+  void ResolveCoarse(int width, int height, Image* image) const {
+    image->width = width;
+    image->height = height;
+    image->rgb.assign(3 * static_cast<size_t>(width) * height, 0);
+    for (int y = 0; y < height; ++y) {
+      const int sy =
+          std::min(height_ - 1, static_cast<int>((y + 0.5) * height_ / height));
+      for (int x = 0; x < width; ++x) {
+        const int sx =
+            std::min(width_ - 1, static_cast<int>((x + 0.5) * width_ / width));
+        const size_t from = 3 * (static_cast<size_t>(sy) * width_ + sx);
+        std::copy(&rgb_[from], &rgb_[from] + 3,
+                  &image->rgb[3 * (static_cast<size_t>(y) * width + x)]);
       }
     }
   }
@@ -183,6 +210,42 @@ class SampleBuffer {
     return (b.x - a.x) * (y - a.y) - (b.y - a.y) * (x - a.x);
   }
 
+  // Narrows [from, to] to the samples of the row at sy that may lie inside
+  // the triangle, where each edge crosses the row, widened by one sample so
+  // that no rounding drops one that the exact test keeps; the exact test
+  // still decides. Costs a row, not its width, where the triangle is thin.
+  static void NarrowToTriangle(const ScreenPoint (&p)[3], double area,
+                               double sy, int* from, int* to) {
+    double low = *from;
+    double high = *to;
+    for (int k = 0; k < 3; ++k) {
+      const ScreenPoint& a = p[(k + 1) % 3];
+      const ScreenPoint& b = p[(k + 2) % 3];
+      // Edge(a, b, x, sy) = at_zero + slope * x, which must share the
+      // area's sign.
+      const double slope = area > 0.0 ? a.y - b.y : b.y - a.y;
+      const double at_zero = (area > 0.0 ? 1.0 : -1.0) *
+                             ((b.x - a.x) * (sy - a.y) + (b.y - a.y) * a.x);
+      if (slope == 0.0) {
+        if (at_zero < 0.0) high = low - 1.0;
+        continue;
+      }
+      // The sample at x lies at x + 0.5.
+      const double crossing = -at_zero / slope - 0.5;
+      if (slope > 0.0) {
+        low = std::max(low, std::ceil(crossing) - 1.0);
+      } else {
+        high = std::min(high, std::floor(crossing) + 1.0);
+      }
+    }
+    if (!(low <= high)) {
+      *to = *from - 1;
+      return;
+    }
+    *from = static_cast<int>(low);
+    *to = static_cast<int>(high);
+  }
+
   int width_;
   int height_;
   std::vector<float> depth_;
@@ -206,6 +269,46 @@ void ShadeFace(const Vec3& normal, const View& view, unsigned char (&out)[3]) {
   }
 }
 
+// The triangle's corners on a grid of width x height samples.
+void ProjectTriangle(const Model& model, int32_t t, const Fit& fit,
+                     ScreenPoint (&p)[3]) {
+  std::array<uint16_t, 3> c = OutwardCorners(model, t);
+  for (int k = 0; k < 3; ++k) {
+    p[k] = fit.Project(PositionOf(model.vertices[c[k]]));
+  }
+}
+
+// How many times coarser than kSamples to a pixel the grid of samples must
+// be for the triangles' work to stay within the budget: 1 for every model
+// but those that cover the frame many times over. Filling a triangle costs
+// its covered samples and a step for each row it spans.
+int CoarseningFor(const Model& model, const std::vector<int32_t>& triangles,
+                  const View& view, int samples_x, int samples_y) {
+  const Fit fit(model, triangles, view, samples_x, samples_y);
+  double covered = 0.0;
+  double rows = 0.0;
+  for (int32_t t : triangles) {
+    ScreenPoint p[3];
+    ProjectTriangle(model, t, fit, p);
+    covered += std::fabs((p[1].x - p[0].x) * (p[2].y - p[0].y) -
+                         (p[1].y - p[0].y) * (p[2].x - p[0].x)) /
+               2.0;
+    rows += std::max({p[0].y, p[1].y, p[2].y}) -
+            std::min({p[0].y, p[1].y, p[2].y}) + 1.0;
+  }
+  const double budget =
+      kCoverageBudget * static_cast<double>(samples_x) * samples_y;
+  // From the square root of the covered share, which alone gives the answer
+  // unless the rows tip it over.
+  int coarsening = std::max(1, static_cast<int>(std::sqrt(covered / budget)));
+  while (covered / (static_cast<double>(coarsening) * coarsening) +
+             rows / coarsening >
+         budget) {
+    ++coarsening;
+  }
+  return coarsening;
+}
+
 }  // namespace
 
 bool RenderModel(const Model& model, int width, int height, Image* image) {
@@ -215,20 +318,24 @@ bool RenderModel(const Model& model, int width, int height, Image* image) {
   }
   if (triangles.empty()) return false;
   const View view = MakeView();
-  const int samples_x = width * kSamples;
-  const int samples_y = height * kSamples;
+  const int coarsening = CoarseningFor(model, triangles, view, width * kSamples,
+                                       height * kSamples);
+  // Rounded up, so that even the narrowest picture keeps one sample.
+  const int samples_x = (width * kSamples + coarsening - 1) / coarsening;
+  const int samples_y = (height * kSamples + coarsening - 1) / coarsening;
   const Fit fit(model, triangles, view, samples_x, samples_y);
   SampleBuffer buffer(samples_x, samples_y);
   for (int32_t t : triangles) {
-    std::array<uint16_t, 3> c = OutwardCorners(model, t);
     ScreenPoint p[3];
-    for (int k = 0; k < 3; ++k) {
-      p[k] = fit.Project(PositionOf(model.vertices[c[k]]));
-    }
+    ProjectTriangle(model, t, fit, p);
     unsigned char colour[3];
     ShadeFace(Normalized(FaceCross(model, t)), view, colour);
     buffer.Fill(p, colour);
   }
-  buffer.Resolve(image);
+  if (coarsening == 1) {
+    buffer.Resolve(image);
+  } else {
+    buffer.ResolveCoarse(width, height, image);
+  }
   return true;
 }

@@ -56,6 +56,25 @@ TEST(RendererTest, TheModelFillsTheFrameUpToItsMargin) {
   }
 }
 
+TEST(RendererTest, AModelThatCoversTheFrameOverAndOverIsDrawnCoarser) {
+  // The same square two thousand times: a thousand times the budget.
+  Faces faces;
+  for (int i = 0; i < 1000; ++i)
+    faces.insert(faces.end(), {{0, 1, 2}, {0, 2, 3}});
+  const Positions square = {{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}};
+  Image once, over;
+  ASSERT_TRUE(
+      RenderModel(MakeModel(square, {{0, 1, 2}, {0, 2, 3}}), 64, 48, &once));
+  ASSERT_TRUE(RenderModel(MakeModel(square, faces), 64, 48, &over));
+  ASSERT_EQ(over.rgb.size(), once.rgb.size());
+  // Coarser at the outline, the same where the square is and where it is not.
+  for (const int pixel : {0, 24 * 64 + 32, 64 * 48 - 1}) {
+    for (int c = 0; c < 3; ++c) {
+      EXPECT_EQ(over.rgb[3 * pixel + c], once.rgb[3 * pixel + c]) << pixel;
+    }
+  }
+}
+
 TEST(PngWriterTest, EncodesThePixelsExactlyAndTheSameEachTime) {
   Image image;
   ASSERT_TRUE(RenderModel(AxisPyramid(0.0f), 37, 23, &image));

@@ -3,6 +3,7 @@
 #include "t3m/t3m_app.h"
 
 #include <cctype>
+#include <cstdio>
 #include <new>
 #include <string>
 
@@ -258,10 +259,14 @@ int Dispatch(int argc, char** argv) {
 }  // namespace
 
 int RunT3m(int argc, char** argv) {
+  int status = kExitFailure;
   try {
-    return Dispatch(argc, argv);
+    status = Dispatch(argc, argv);
   } catch (const std::bad_alloc&) {
     PrintMessage(msg::kOutOfMemory);
-    return kExitFailure;
   }
+  // What was printed must have arrived: a full disk or a closed pipe behind
+  // standard output is a failure too.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) status = kExitFailure;
+  return status;
 }

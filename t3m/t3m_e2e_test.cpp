@@ -46,13 +46,14 @@ std::string InwardNote() {
 
 class T3mTest : public testing::Test {
  protected:
-  RunResult Run(const std::string& program, std::vector<std::string> args) {
-    RunOptions options;
+  RunResult Run(const std::string& program, std::vector<std::string> args,
+                RunOptions options = RunOptions()) {
     options.cwd = dir_.path();
     return RunProgram(program, args, options);
   }
-  RunResult T3m(std::vector<std::string> args) {
-    return Run(T3M_BUILT_EXE, args);
+  RunResult T3m(std::vector<std::string> args,
+                RunOptions options = RunOptions()) {
+    return Run(T3M_BUILT_EXE, args, options);
   }
   // Turns a plot of the source tree into m.t3m; gives turnel's report line.
   std::string Convert(const std::string& plot, int accuracy) {
@@ -265,6 +266,56 @@ TEST_F(T3mTest, UnusableCommandLinesFailWithOneMessage) {
   }
   EXPECT_EQ(dir_.List(), (std::vector<std::string>{"m.t3m", "plot.txt"}));
   EXPECT_EQ(T3m({"/h"}).status, 0);
+}
+
+TEST_F(T3mTest, OutputThatCannotBeWrittenFailsWithStatusOne) {
+  Convert("examples/vase.txt", 2);
+  const struct {
+    const char* name;
+    std::vector<std::string> args;
+    Output output;
+    long file_size_limit;
+    std::string out;
+  } kCases[] = {
+      {"standard output on a full disk",
+       {"info", "m.t3m"},
+       Output::kFile,
+       -1,
+       ""},
+      {"standard output a pipe whose reader has gone",
+       {"info", "m.t3m"},
+       Output::kClosedPipe,
+       -1,
+       ""},
+      {"an export past the file-size limit",
+       {"export", "m.t3m", "m.stl"},
+       Output::kPipe,
+       100,
+       Printed(t3m_msg::kWriteFailed, "m.stl")},
+  };
+  for (const auto& c : kCases) {
+    RunOptions options;
+    options.output = c.output;
+    options.output_file = "/dev/full";
+    options.file_size_limit = c.file_size_limit;
+    RunResult result = T3m(c.args, options);
+    EXPECT_EQ(result.out, c.out) << c.name;
+    EXPECT_EQ(result.status, 1) << c.name;
+    EXPECT_EQ(dir_.List(), (std::vector<std::string>{"m.t3m", "plot.txt"}))
+        << c.name;
+  }
+}
+
+TEST_F(T3mTest, TheReadmePicturesAreWhatRenderDraws) {
+  for (const char* name : {"vase", "goblet", "bowl"}) {
+    Convert(std::string("examples/") + name + ".txt", 10);
+    T3m({"render", "m.t3m", "m.png"});
+    std::ifstream in(std::string(T3M_SOURCE_DIR) + "/docs/pictures/" + name +
+                     ".png");
+    std::stringstream picture;
+    picture << in.rdbuf();
+    EXPECT_EQ(dir_.Read("m.png"), picture.str()) << name;
+  }
 }
 
 }  // namespace
