@@ -69,6 +69,13 @@ int32_t ReplaceFileWhole(const char* path, const FileApi& api,
     // beside for the move to stay within one file system.
     std::string target;
     if (!FollowLinks(path, &target)) return kReplaceCannotCreate;
+    // A read-only file is not replaced, as Windows replaces none.
+    const DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+        (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+      return kReplaceCannotCreate;
+    }
     std::string temp;
     TemporaryFileWatch watch;
     HANDLE handle = CreateTempBeside(api, target, &temp, &watch);

@@ -188,18 +188,27 @@ BOOL MoveFileExA(LPCSTR from, LPCSTR to, DWORD flags) {
     SetLastError(ERROR_FILE_EXISTS);
     return FALSE;
   }
-  if (exists && S_ISREG(replaced.st_mode)) {
-    const mode_t permissions = replaced.st_mode & 0777;
-    if ((permissions & 0222) == 0 || chmod(from, permissions) != 0) {
-      SetLastError(ERROR_ACCESS_DENIED);
-      return FALSE;
-    }
+  if (exists && S_ISREG(replaced.st_mode) &&
+      chmod(from, replaced.st_mode & 0777) != 0) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
   }
   if (rename(from, to) != 0) {
     SetLastError(ErrorOf(errno));
     return FALSE;
   }
   return TRUE;
+}
+
+DWORD GetFileAttributesA(LPCSTR path) {
+  struct stat info;
+  if (path == nullptr || stat(path, &info) != 0) {
+    SetLastError(ErrorOf(errno));
+    return INVALID_FILE_ATTRIBUTES;
+  }
+  if (S_ISDIR(info.st_mode)) return FILE_ATTRIBUTE_DIRECTORY;
+  if ((info.st_mode & 0222) == 0) return FILE_ATTRIBUTE_READONLY;
+  return FILE_ATTRIBUTE_NORMAL;
 }
 
 DWORD GetCurrentProcessId() { return static_cast<DWORD>(getpid()); }

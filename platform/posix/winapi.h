@@ -32,7 +32,10 @@ struct RECT {
 #define CREATE_NEW 1u
 #define CREATE_ALWAYS 2u
 #define OPEN_EXISTING 3u
+#define FILE_ATTRIBUTE_READONLY 0x1u
+#define FILE_ATTRIBUTE_DIRECTORY 0x10u
 #define FILE_ATTRIBUTE_NORMAL 0x80u
+#define INVALID_FILE_ATTRIBUTES 0xFFFFFFFFu
 #define MOVEFILE_REPLACE_EXISTING 0x1u
 
 #define ERROR_FILE_NOT_FOUND 2u
@@ -72,10 +75,10 @@ BOOL WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written,
                void* overlapped);
 BOOL CloseHandle(HANDLE file);
 BOOL DeleteFileA(LPCSTR path);
-// Replacing an existing file, the moved file takes over its permissions; a
-// file that grants no write permission is not replaced, as Windows does not
-// replace a read-only file.
+// Replacing an existing file, the moved file takes over its permissions.
 BOOL MoveFileExA(LPCSTR from, LPCSTR to, DWORD flags);
+// A file that grants no write permission to anyone is read-only.
+DWORD GetFileAttributesA(LPCSTR path);
 DWORD GetCurrentProcessId();
 
 // The last component of a path, after the last "/" or "\" that is a character
