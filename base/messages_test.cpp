@@ -1,5 +1,6 @@
 // Every message reaches standard output as the code page 932 bytes of its
-// Japanese text, derived here independently from a UTF-8 copy.
+// Japanese text, derived here independently from a UTF-8 copy, and a UTF-8
+// terminal receives that copy.
 #include "base/messages.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ namespace {
 
 struct MessageCase {
   const char* name;
-  const char* bytes;
+  Message message;
   const char* utf8;
 };
 
@@ -37,9 +38,10 @@ const MessageCase kMessages[] = {
     {"save failed", msg::kSaveFailed, "t3mファイルの保存に失敗\n"},
 };
 
-TEST(MessagesTest, EveryMessageIsItsCodePage932Text) {
+TEST(MessagesTest, EveryMessageIsItsTextInCodePage932AndInUtf8) {
   for (const MessageCase& c : kMessages) {
-    EXPECT_EQ(std::string(c.bytes), ToCp932(c.utf8)) << c.name;
+    EXPECT_EQ(std::string(c.message.cp932), ToCp932(c.utf8)) << c.name;
+    EXPECT_STREQ(c.message.utf8, c.utf8) << c.name;
   }
 }
 

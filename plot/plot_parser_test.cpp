@@ -118,7 +118,7 @@ TEST(PlotParserTest, TakesAtMost200Rows) {
   // The count is checked before any row is looked at.
   Parsed past_limit = ParseRows(Rows(201, {"x"}));
   EXPECT_EQ(past_limit.result, 0);
-  EXPECT_EQ(past_limit.out, msg::kPlotTooManyRows);
+  EXPECT_EQ(past_limit.out, Printed(msg::kPlotTooManyRows));
   EXPECT_TRUE(past_limit.points.empty());
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/messages.h"
+#include "base/t3m_format.h"
 #include "cmdline/command_line.h"
 #include "platform/file_replace.h"
 #include "t3m/exporters.h"
@@ -76,7 +77,8 @@ void PrintReadError(const std::string& path, const ReadResult& result) {
       PrintMessage(msg::kOutOfMemory);
       break;
     case ReadError::kBadMagic:
-      PrintMessage(t3m_msg::kBadMagic, p);
+      // The magic, which the message names, is the format's own.
+      PrintMessage(t3m_msg::kBadMagic, p, kT3mMagic);
       break;
     case ReadError::kHeaderTruncated:
       PrintMessage(t3m_msg::kHeaderTruncated, p, file_bytes);

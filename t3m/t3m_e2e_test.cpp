@@ -40,7 +40,7 @@ std::string Label(const char* message) {
 
 // What the volume line adds when the exported faces would point inwards.
 std::string InwardNote() {
-  std::string message = t3m_msg::kInfoVolumeInward;
+  std::string message = t3m_msg::kInfoVolumeInward.cp932;
   return message.substr(message.find("%.2f") + 4);
 }
 
@@ -138,7 +138,8 @@ TEST_F(T3mTest, LyingOrForeignFilesGiveTheirMessageAndStatusOne) {
     std::string bytes;
     std::string message;
   } kCases[] = {
-      {"wrong magic", patched(0, "T3D_"), Printed(t3m_msg::kBadMagic, "f.t3m")},
+      {"wrong magic", patched(0, "T3D_"),
+       Printed(t3m_msg::kBadMagic, "f.t3m", "T3M_")},
       {"version 2", patched(4, "\2"),
        Printed(t3m_msg::kBadVersion, "f.t3m", 2)},
       {"a thousand vertices", patched(8, "\xe8\x03"),
@@ -222,7 +223,7 @@ TEST_F(T3mTest, RenderWritesTheSamePictureOfTheAskedSizeEveryTime) {
 
 TEST_F(T3mTest, UnusableCommandLinesFailWithOneMessage) {
   Convert("examples/vase.txt", 2);
-  const std::string usage = t3m_msg::kUsage;
+  const std::string usage = t3m_msg::kUsage.cp932;
   const struct {
     const char* name;
     std::string out;
@@ -235,16 +236,16 @@ TEST_F(T3mTest, UnusableCommandLinesFailWithOneMessage) {
       {"another option", usage, {"render", "/a:3", "m.t3m", "p.png"}},
       {"repeated option", usage, {"render", "/s:8", "-s:9", "m.t3m", "p.png"}},
       {"size without value",
-       t3m_msg::kBadSize,
+       Printed(t3m_msg::kBadSize),
        {"render", "/s", "m.t3m", "a.png"}},
       {"size too wide",
-       t3m_msg::kBadSize,
+       Printed(t3m_msg::kBadSize),
        {"render", "/s:2049x9", "m.t3m", "a.png"}},
       {"size with a sign",
-       t3m_msg::kBadSize,
+       Printed(t3m_msg::kBadSize),
        {"render", "/s:+8x6", "m.t3m", "a.png"}},
       {"size of three numbers",
-       t3m_msg::kBadSize,
+       Printed(t3m_msg::kBadSize),
        {"render", "/s:8x6x4", "m.t3m", "a.png"}},
       {"picture not png",
        Printed(t3m_msg::kNotPng, "p.jpg"),

@@ -2,43 +2,45 @@
 #ifndef TURNEL_T3M_T3M_MESSAGES_H_
 #define TURNEL_T3M_T3M_MESSAGES_H_
 
+#include "base/messages.h"
+
 namespace t3m_msg {
 
-extern const char kUsage[];
-extern const char kOpenFailed[];
-extern const char kReadFailed[];
-extern const char kBadMagic[];
-extern const char kHeaderTruncated[];
-extern const char kBadVersion[];
-extern const char kNegativeVertexCount[];
-extern const char kNegativeConnCount[];
-extern const char kConnCountNotTriangles[];
-extern const char kVerticesTruncated[];
-extern const char kConnsTruncated[];
-extern const char kTrailingBytes[];
-extern const char kNonFiniteValue[];
-extern const char kIndexOutOfRange[];
-extern const char kInfoModel[];
-extern const char kInfoVertices[];
-extern const char kInfoConns[];
-extern const char kInfoBounds[];
-extern const char kInfoNoBounds[];
-extern const char kInfoArea[];
-extern const char kInfoZeroArea[];
-extern const char kInfoClosed[];
-extern const char kInfoOpen[];
-extern const char kInfoNoSurface[];
-extern const char kInfoVolume[];
-extern const char kInfoVolumeInward[];
-extern const char kUnknownFormat[];
-extern const char kNothingToWrite[];
-extern const char kGltfFailed[];
-extern const char kPngFailed[];
-extern const char kWriteFailed[];
-extern const char kExported[];
-extern const char kBadSize[];
-extern const char kNotPng[];
-extern const char kRendered[];
+extern const Message kUsage;
+extern const Message kOpenFailed;
+extern const Message kReadFailed;
+extern const Message kBadMagic;
+extern const Message kHeaderTruncated;
+extern const Message kBadVersion;
+extern const Message kNegativeVertexCount;
+extern const Message kNegativeConnCount;
+extern const Message kConnCountNotTriangles;
+extern const Message kVerticesTruncated;
+extern const Message kConnsTruncated;
+extern const Message kTrailingBytes;
+extern const Message kNonFiniteValue;
+extern const Message kIndexOutOfRange;
+extern const Message kInfoModel;
+extern const Message kInfoVertices;
+extern const Message kInfoConns;
+extern const Message kInfoBounds;
+extern const Message kInfoNoBounds;
+extern const Message kInfoArea;
+extern const Message kInfoZeroArea;
+extern const Message kInfoClosed;
+extern const Message kInfoOpen;
+extern const Message kInfoNoSurface;
+extern const Message kInfoVolume;
+extern const Message kInfoVolumeInward;
+extern const Message kUnknownFormat;
+extern const Message kNothingToWrite;
+extern const Message kGltfFailed;
+extern const Message kPngFailed;
+extern const Message kWriteFailed;
+extern const Message kExported;
+extern const Message kBadSize;
+extern const Message kNotPng;
+extern const Message kRendered;
 
 }  // namespace t3m_msg
 

@@ -53,19 +53,25 @@ struct RuleCase {
 
 TEST(EndToEndCommandLineTest, ArgumentRulesPrintTheirOneMessage) {
   const RuleCase kCases[] = {
-      {"hex-looking accuracy", {"/a:0x5", "p.txt", "m"},
+      {"hex-looking accuracy",
+       {"/a:0x5", "p.txt", "m"},
        msg::kAccuracyOutOfRange},
-      {"lowest 32-bit accuracy", {"/a:-2147483648", "p.txt", "m"},
+      {"lowest 32-bit accuracy",
+       {"/a:-2147483648", "p.txt", "m"},
        msg::kAccuracyOutOfRange},
-      {"accuracy past 32 bits", {"/a:99999999999", "p.txt", "m"},
+      {"accuracy past 32 bits",
+       {"/a:99999999999", "p.txt", "m"},
        msg::kAccuracyNotNumber},
-      {"accuracy flag without value", {"/a", "p.txt", "m"},
+      {"accuracy flag without value",
+       {"/a", "p.txt", "m"},
        msg::kAccuracyNotNumber},
-      {"plot path of 260 bytes", {std::string(260, 'p'), "m"},
+      {"plot path of 260 bytes",
+       {std::string(260, 'p'), "m"},
        msg::kPathTooLong},
       {"plot path on CONOUT$", {"CONOUT$x", "m"}, msg::kPathInvalid},
       {"plot path with percent", {"100%.txt", "m"}, msg::kPathHasPercent},
-      {"lower-case conin$ is a plain name", {"conin$", "m"},
+      {"lower-case conin$ is a plain name",
+       {"conin$", "m"},
        msg::kPlotOpenFailed},
   };
   for (const RuleCase& c : kCases) {
@@ -114,6 +120,31 @@ TEST(EndToEndCommandLineTest, ALibraryThatFailsToStartEndsTheRunAtOnce) {
   RunResult result = RunProgram(FakeTurnelPath(), {"/ab"}, options);
   EXPECT_EQ(result.out, OnConsole(ToCp932("Torvane3Dの初期化に失敗\n")));
   EXPECT_EQ(result.status, 0);
+}
+
+TEST(EndToEndCommandLineTest, AUtf8TerminalGetsTheMessagesInUtf8) {
+  const std::string usage_utf8 =
+      "使い方: turnel [/a:精密度] プロット モデル名\n";
+  const struct {
+    const char* name;
+    Output output;
+    const char* locale;
+    std::string out;
+  } kCases[] = {
+      {"pipe", Output::kPipe, "C.UTF-8", Usage()},
+      {"UTF-8 terminal", Output::kTerminal, "C.UTF-8", usage_utf8},
+      {"terminal of another character set", Output::kTerminal, "C", Usage()},
+  };
+  for (const auto& c : kCases) {
+    // A Windows console shows the system's code page, whatever it is.
+    if (WindowsProgram() && c.output == Output::kTerminal) continue;
+    RunOptions options;
+    options.output = c.output;
+    options.env = {{"LC_ALL", c.locale}};
+    RunResult result = RunProgram(TurnelPath(), {}, options);
+    EXPECT_EQ(result.out, c.out) << c.name;
+    EXPECT_EQ(result.status, 0) << c.name;
+  }
 }
 
 }  // namespace
