@@ -3,7 +3,7 @@
 #   make check-sanitize   the whole test suite under ASan and UBSan
 #   make fuzz             every fuzz target for FUZZ_SECONDS (default 60) each
 #   make fuzz-smoke       every fuzz target for about 20 s each
-#   make hostile          the program against generated hostile plots
+#   make hostile          both programs against hostile plots and conditions
 #   make bench            whole-process conversions against the floor program
 
 ASAN_BUILD ?= build-asan
@@ -24,7 +24,8 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_chec
 FUZZ_CXX := clang++-14
 FUZZ_NEEDS := /usr/bin/clang++-14:clang-14 \
   /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a:libclang-rt-14-dev
-HOSTILE_NEEDS := /usr/bin/time:time /usr/bin/iconv:libc-bin
+HOSTILE_NEEDS := /usr/bin/time:time /usr/bin/iconv:libc-bin \
+  /usr/bin/script:bsdutils
 FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined \
   -fno-sanitize-recover=all -fno-omit-frame-pointer -g -O1
 
@@ -67,13 +68,13 @@ fuzz-smoke: fuzz-build
 rel-build: deps
 	@cmake -S . -B $(REL_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DTURNEL_TESTS=OFF >/dev/null
-	cmake --build $(REL_BUILD) -j $(JOBS) --target turnel
+	cmake --build $(REL_BUILD) -j $(JOBS) --target turnel t3m
 
 hostile-deps:
 	$(call install_needs,$(BUILD_NEEDS) $(HOSTILE_NEEDS))
 
 hostile: rel-build hostile-deps
-	scripts/hostile.sh $(REL_BUILD)/turnel
+	scripts/hostile.sh $(REL_BUILD)/turnel $(REL_BUILD)/t3m
 
 bench: rel-build
 	bench/run.sh $(REL_BUILD)/turnel $(BENCH_RUNS)

@@ -2,14 +2,18 @@
 # Runs the converter on generated hostile plots and prints, for each, the
 # message it gave (code page 932 shown as UTF-8), its peak memory and its wall
 # time as a markdown table. Fails when a run crashes, hangs, exits non-zero or
-# leaves a model file behind.
+# leaves a model file behind. Then puts both programs through hostile
+# conditions (limits, closed pipes, signals, protected files, awkward names)
+# and prints what each left, as a second table; fails when one does not
+# hold.
 #
-# Usage: scripts/hostile.sh TURNEL [SECONDS_PER_RUN]
+# Usage: scripts/hostile.sh TURNEL [T3M [SECONDS_PER_RUN]]
 # No pipefail: "yes | head" ends with yes killed by SIGPIPE, as it should.
 set -eu
 
 turnel=$(realpath "$1")
-limit=${2:-120}
+t3m=$(realpath "${2:-$(dirname "$1")/t3m}")
+limit=${3:-120}
 work=$(mktemp -d "${TMPDIR:-/tmp}/turnel-hostile-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -84,4 +88,104 @@ for entry in "${cases[@]}"; do
   echo "| $what | $size | $message | $rss | $wall |"
 done
 rm -f plot out err usage
+
+# The conditions: each row says what was done, what the program printed (as
+# UTF-8), its exit status, and what it left on disk.
+echo
+echo "| condition | printed | status | left on disk |"
+echo "|---|---|---|---|"
+row() { echo "| $1 | $2 | $3 | $4 |"; }
+expect() { [ "$1" = "$2" ] || { failed=1; echo "FAILED: $3: '$1', not '$2'" >&2; }; }
+printed() { iconv -f CP932 -t UTF-8 <out | tr -d '\n' || echo '(not CP932)'; }
+temporaries() { find . -name '~t3m*' | wc -l; }
+# Standard output a pipe whose reader has gone before the program starts.
+no_reader() { perl -e 'pipe(R, W); close R; open(STDOUT, ">&W"); exec @ARGV' -- "$@"; }
+for ((i = 0; i < 200; ++i)); do echo "$(((i * 37) % 2500)),$((i * 23 - 2300))"; done >big.txt
+printf '0,0\n50,0\n50,100\n' >vase.txt
+save_failed="t3mファイルの保存に失敗"
+
+echo earlier >fz.t3m
+status=0
+(ulimit -f 64; exec "$turnel" /a:10 big.txt fz) >out || status=$?
+left="fz.t3m $(cmp -s <(echo earlier) fz.t3m && echo unchanged || echo CHANGED), $(temporaries) temporary"
+row "200 points at /a:10 under a 64 KiB file-size limit" "$(printed)" "$status" "$left"
+expect "$(printed)|$status|$left" "$save_failed|0|fz.t3m unchanged, 0 temporary" "file-size limit"
+
+status=0
+(ulimit -f 64; no_reader "$turnel" /a:10 big.txt fz) || status=$?
+left="fz.t3m $(cmp -s <(echo earlier) fz.t3m && echo unchanged || echo CHANGED), $(temporaries) temporary"
+row "the same, standard output a pipe without a reader" "-" "$status" "$left"
+expect "$status|$left" "0|fz.t3m unchanged, 0 temporary" "limit and closed pipe"
+
+status=0
+no_reader "$turnel" /a:10 big.txt cp || status=$?
+row "standard output a pipe without a reader" "-" "$status" "cp.t3m of $(stat -c %s cp.t3m) bytes"
+expect "$status|$(stat -c %s cp.t3m)" "0|144552" "closed pipe"
+
+ended=0
+for ((i = 0; i < 300; ++i)); do
+  # Up to 2.5 ms after the start: a conversion takes about 2, its save the
+  # last part of it.
+  status=0
+  timeout -s TERM "$(printf '0.%04d' $((RANDOM % 25)))" "$turnel" /a:10 big.txt k \
+    >/dev/null ||
+    status=$?
+  [ "$status" -ne 124 ] || ended=$((ended + 1))
+done
+row "kill -TERM at a random moment of the save, 300 times ($ended ended by it)" "-" "-" "$(temporaries) temporary"
+expect "$(temporaries)" 0 "kill -TERM"
+
+echo earlier >ro.t3m
+chmod 0444 ro.t3m
+"$turnel" vase.txt ro >out
+row "a model file of mode 0444" "$(printed)" 0 "ro.t3m $(cmp -s <(echo earlier) ro.t3m && echo unchanged || echo CHANGED), mode $(stat -c %a ro.t3m)"
+expect "$(printed)|$(cat ro.t3m)" "$save_failed|earlier" "read-only"
+
+echo earlier >kept.t3m
+chmod 0640 kept.t3m
+"$turnel" vase.txt kept >out
+row "a model file of mode 0640" "$(printed)" 0 "kept.t3m of $(stat -c %s kept.t3m) bytes, mode $(stat -c %a kept.t3m)"
+expect "$(stat -c %a kept.t3m)" 640 "mode 0640"
+
+mkdir -p real
+echo earlier >real/target.t3m
+ln -s real/target.t3m link.t3m
+"$turnel" vase.txt link >out
+row "a model name that is a link to real/target.t3m" "$(printed)" 0 "link.t3m a link: $([ -L link.t3m ] && echo yes || echo NO); real/target.t3m of $(stat -c %s real/target.t3m) bytes"
+expect "$([ -L link.t3m ] && echo link)|$(stat -c %s real/target.t3m)" "link|748" "link"
+
+"$turnel" vase.txt $'\x95\x5c\x8e\xa6' >out
+row "the model name 表示 in code page 932 (95 5C 8E A6)" "$(printed)" 0 "$([ -f $'\x95\x5c\x8e\xa6.t3m' ] && echo "a file of that name" || echo NO FILE)"
+expect "$(printed)" "vase.txt(acc=3) -> 表示.t3m (vt=27, cn=96)" "code page 932 title"
+
+mkdir -p あ
+"$turnel" vase.txt あ/m >out
+row "the model name あ/m, あ a UTF-8 directory" "$(printed)" 0 "$(ls あ)"
+expect "$(printed)|$(ls あ)" "vase.txt(acc=3) -> m.t3m (vt=27, cn=96)|m.t3m" "UTF-8 directory"
+
+script -qc "LC_ALL=C.UTF-8 '$turnel'" /dev/null >out
+usage=$(tr -d '\r\n' <out)
+row "no arguments, standard output a UTF-8 terminal" "$usage" 0 "-"
+expect "$usage" "使い方: turnel [/a:精密度] プロット モデル名" "UTF-8 terminal"
+
+"$turnel" /a:10 big.txt m >/dev/null
+status=0
+(ulimit -s 64; exec "$t3m" info m.t3m) >out || status=$?
+row "t3m info under a 64 KiB stack limit" "$(head -c 40 out | iconv -f CP932 -t UTF-8 | head -n 1)" "$status" "-"
+expect "$status" 0 "t3m stack"
+
+status=0
+"$t3m" info m.t3m >/dev/full || status=$?
+row "t3m info with standard output on a full disk" "-" "$status" "-"
+expect "$status" 1 "t3m full disk"
+
+# 2,000 triangles over the whole frame, in a 12 KB file.
+perl -e 'print "T3M_", pack("l<3", 1, 4, 6000),
+  pack("f<*", -1, -1, 0, 0, 0, 1, -1, 0, 0, 0, 1, 1, 0, 0, 0, -1, 1, 0, 0, 0),
+  pack("S<*", map { $_ % 2 ? (0, 2, 3) : (0, 1, 2) } 0 .. 1999)' >full.t3m
+status=0
+/usr/bin/time -f '%e' -o usage "$t3m" render full.t3m full.png /s:2048x2048 >out || status=$?
+row "t3m render of 2,000 full-frame triangles at 2048 x 2048" "$(printed)" "$status" "full.png, drawn in $(cat usage) s"
+expect "$status|$(awk '{ print ($1 < 5) }' usage)" "0|1" "render budget"
+
 exit "$failed"
