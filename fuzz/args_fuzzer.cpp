@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string printed = ReadBytes(*output_path);
 
   const Expected expected = Classify(args);
-  const bool printed_usage = printed == msg::kUsage;
+  const bool printed_usage = printed == msg::kUsage.cp932;
   FUZZ_CHECK(printed_usage == expected.usage);
   if (!loaded) {
     // Every refusal says why, in one line.
