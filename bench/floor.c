@@ -1,6 +1,8 @@
-/* The benchmark's floor: the least a conversion must do as a process — read
- * the plot, count its points, create the model file and write as many bytes
- * as the converter would — with nothing else, linked statically.
+/* The benchmark's floor: the least a conversion with a safe save must do as a
+ * process. It reads the plot and counts its points, creates a fresh temporary
+ * file beside the output, writes as many bytes as the converter would, closes
+ * it, renames it over the output and prints one line, with nothing else,
+ * linked statically.
  *
  * Usage: floor ACCURACY PLOT OUTPUT */
 #include <fcntl.h>
@@ -40,8 +42,15 @@ int main(int argc, char** argv) {
   size_t size = (size_t)(16 + 20 * vertices + 2 * conns);
   char* image = calloc(size, 1);
   if (image == NULL) return 1;
-  memcpy(image, "T3M_", 4);
-  int out = open(argv[3], O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  image[0] = 'F'; /* any bytes will do: the floor writes, it does not encode */
+
+  /* The temporary file beside the output: same directory, fresh name. */
+  char temp[4096];
+  const char* slash = strrchr(argv[3], '/');
+  int directory = slash != NULL ? (int)(slash - argv[3] + 1) : 0;
+  snprintf(temp, sizeof temp, "%.*s~flr%04X.tmp", directory, argv[3],
+           (unsigned)getpid() & 0xFFFF);
+  int out = open(temp, O_WRONLY | O_CREAT | O_EXCL, 0666);
   if (out < 0) return 1;
   size_t done = 0;
   while (done < size) {
@@ -49,7 +58,7 @@ int main(int argc, char** argv) {
     if (w <= 0) return 1;
     done += (size_t)w;
   }
-  close(out);
+  if (close(out) != 0 || rename(temp, argv[3]) != 0) return 1;
   free(image);
   printf("%s(acc=%ld) -> %s (vt=%ld, cn=%ld)\n", argv[2], accuracy, argv[3],
          vertices, conns);

@@ -102,6 +102,8 @@ int main(int argc, char** argv) {
       }
     }
   }
+  double* pair_ratios = calloc((size_t)runs, sizeof(double));
+  if (pair_ratios == NULL) return 1;
   for (int run = 0; run < runs; ++run) {
     /* Alternating which goes first keeps any order effect out of the ratio. */
     for (int k = 0; k < 2; ++k) {
@@ -111,6 +113,7 @@ int main(int argc, char** argv) {
         return 1;
       }
     }
+    pair_ratios[run] = commands[0].seconds[run] / commands[1].seconds[run];
   }
   Report(&commands[0], runs);
   Report(&commands[1], runs);
@@ -119,5 +122,10 @@ int main(int argc, char** argv) {
   printf("  median ratio %s/%s = %.3f   peak RSS difference %+ld KiB\n",
          commands[0].name, commands[1].name, a / b,
          commands[0].max_rss_kib - commands[1].max_rss_kib);
+  /* The spread: the ratio within each pair of runs taken together. */
+  qsort(pair_ratios, (size_t)runs, sizeof(double), CompareDoubles);
+  printf("  pair ratios p10 %.3f   median %.3f   p90 %.3f\n",
+         Quantile(pair_ratios, runs, 0.1), Quantile(pair_ratios, runs, 0.5),
+         Quantile(pair_ratios, runs, 0.9));
   return 0;
 }
