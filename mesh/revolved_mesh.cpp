@@ -12,6 +12,8 @@ namespace {
 // these numbers, so neither may be "corrected".
 constexpr int32_t kUnitsPerTurn = 4096;
 constexpr double kRadiansPerUnit = 0.00153398046875;
+// The most segments around the axis, at the finest accuracy.
+constexpr int32_t kMaxSegments = 2 * kMaxAccuracy + 2;
 
 }  // namespace
 
@@ -41,14 +43,22 @@ void RevolvedMesh::FillPositions(MeshVertex* vertices) const {
   const int32_t segments = GetSegmentCount();
   // Integer division: where it leaves a remainder the last segment is wider.
   const int32_t step = kUnitsPerTurn / segments;
+  // A column's angle is the same on every ring: its cosine and sine are
+  // worked out once, not once per point.
+  double cosines[kMaxSegments];
+  double sines[kMaxSegments];
+  for (int32_t j = 0; j < segments; ++j) {
+    const double theta = static_cast<double>(step * j) * kRadiansPerUnit;
+    cosines[j] = std::cos(theta);
+    sines[j] = std::sin(theta);
+  }
   for (int32_t i = 0; i < count; ++i) {
     const PlotPoint& point = points[i];
     MeshVertex* ring = vertices + VertexIndex(0, i);
     for (int32_t j = 0; j < segments; ++j) {
-      const double theta = static_cast<double>(step * j) * kRadiansPerUnit;
       // Products in double, then one rounding to float at the store.
-      const double x = std::cos(theta) * point.x;
-      const double z = std::sin(theta) * point.x;
+      const double x = cosines[j] * point.x;
+      const double z = sines[j] * point.x;
       ring[j].x = static_cast<float>(x);
       ring[j].y = static_cast<float>(point.y);
       ring[j].z = static_cast<float>(z);
