@@ -25,8 +25,6 @@ using MeshConn = uint16_t;
 extern const char kT3mMagic[4];
 constexpr int32_t kT3mVersion = 1;
 constexpr size_t kT3mHeaderBytes = 16;
-// Magic and version: the part of the header written in one piece.
-constexpr size_t kT3mLeadBytes = 8;
 constexpr size_t kT3mVertexBytes = sizeof(MeshVertex);
 constexpr size_t kT3mConnBytes = sizeof(MeshConn);
 

@@ -57,9 +57,10 @@ TEST(ModelFileTest, IsHeaderCountsThenBothBlocksUnchanged) {
   }
 }
 
-// The model's five writes: magic and version, each count, each block.
-constexpr int kWrite1 = kFailFirstWrite;
-constexpr int kWrite5 = kFailFirstWrite + 4;
+// The model's three writes: the header, then each block.
+constexpr int kHeaderWrite = kFailFirstWrite;
+constexpr int kVertexWrite = kFailFirstWrite + 1;
+constexpr int kConnWrite = kFailFirstWrite + 2;
 
 TEST(ModelFileTest, AFailureLeavesTheEarlierFileAndNoTemporaryFile) {
   const struct {
@@ -69,18 +70,13 @@ TEST(ModelFileTest, AFailureLeavesTheEarlierFileAndNoTemporaryFile) {
     int32_t status;
   } kCases[] = {
       {"create fails", kFailCreate, false, kModelFileCannotCreate},
-      {"header write fails", kWrite1, false, kModelFileWriteFailed},
-      {"vertex count write fails", kWrite1 + 1, false, kModelFileWriteFailed},
-      {"connection count write fails", kWrite1 + 2, false,
+      {"header write fails", kHeaderWrite, false, kModelFileWriteFailed},
+      {"vertex block write fails", kVertexWrite, false, kModelFileWriteFailed},
+      {"connection block write fails", kConnWrite, false,
        kModelFileWriteFailed},
-      {"vertex block write fails", kWrite1 + 3, false, kModelFileWriteFailed},
-      {"connection block write fails", kWrite5, false, kModelFileWriteFailed},
-      {"header write short", kWrite1, true, kModelFileWriteFailed},
-      {"vertex count write short", kWrite1 + 1, true, kModelFileWriteFailed},
-      {"connection count write short", kWrite1 + 2, true,
-       kModelFileWriteFailed},
-      {"vertex block write short", kWrite1 + 3, true, kModelFileWriteFailed},
-      {"connection block write short", kWrite5, true, kModelFileWriteFailed},
+      {"header write short", kHeaderWrite, true, kModelFileWriteFailed},
+      {"vertex block write short", kVertexWrite, true, kModelFileWriteFailed},
+      {"connection block write short", kConnWrite, true, kModelFileWriteFailed},
       {"close fails", kFailClose, false, kModelFileWriteFailed},
       {"move fails", kFailMove, false, kModelFileCannotCreate},
   };

@@ -65,4 +65,17 @@ TEST(ModelFileWriterTest, ACountThatCannotSizeABufferFailsBeforeReading) {
   }
 }
 
+TEST(ModelFileWriterTest, RecordsTheLibraryDoesNotFillAreWrittenAsZeros) {
+  ScopedTempDir dir;
+  T3DMODEL model = MakeModel();
+  Fake().override_params = true;
+  Fake().param_vertex_count = 5;  // the model holds 3 records and 3 entries
+  Fake().param_conn_count = 6;
+  ASSERT_TRUE(ModelFileWriter().Export(model, dir.PathOf("m.t3m").c_str()));
+  const std::string file = dir.Read("m.t3m");
+  ASSERT_EQ(file.size(), 16u + 5 * 20 + 6 * 2);
+  EXPECT_EQ(file.substr(76, 40), std::string(40, '\0'));
+  EXPECT_EQ(file.substr(122), std::string(6, '\0'));
+}
+
 }  // namespace

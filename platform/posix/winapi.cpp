@@ -19,11 +19,16 @@ thread_local DWORD last_error = 0;
 // Any fixed non-null value will do: nothing looks behind the handle.
 HWND const kConsolePseudoHandle = reinterpret_cast<HWND>(1);
 
+// The first standard stream that is a terminal, or -1; looked for once, as
+// the console and its size are asked for one after the other.
 int TerminalFd() {
-  for (int fd : {STDOUT_FILENO, STDERR_FILENO, STDIN_FILENO}) {
-    if (isatty(fd)) return fd;
-  }
-  return -1;
+  static const int terminal = [] {
+    for (int fd : {STDOUT_FILENO, STDERR_FILENO, STDIN_FILENO}) {
+      if (isatty(fd)) return fd;
+    }
+    return -1;
+  }();
+  return terminal;
 }
 
 int FdOf(HANDLE file) {
