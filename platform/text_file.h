@@ -4,8 +4,9 @@
 #ifndef TURNEL_PLATFORM_TEXT_FILE_H_
 #define TURNEL_PLATFORM_TEXT_FILE_H_
 
-#include <istream>
 #include <memory>
+
+#include "platform/text_stream.h"
 
 class TextFile {
  public:
@@ -17,12 +18,12 @@ class TextFile {
   // False when the path cannot be opened for reading, or names a directory.
   bool Open(const char* path);
   // The stream over the opened file; valid from a successful Open until Close.
-  std::istream& Stream();
+  TextStream& Stream();
   void Close();
 
  private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
+  class TextModeStream;
+  std::unique_ptr<TextModeStream> stream_;
 };
 
 #endif  // TURNEL_PLATFORM_TEXT_FILE_H_

@@ -17,7 +17,7 @@ std::string ReadThrough(const std::string& bytes) {
   EXPECT_TRUE(file.Open(path.c_str()));
   std::string text;
   char c;
-  while (file.Stream().get(c)) text += c;
+  while (file.Stream().Get(&c)) text += c;
   EXPECT_FALSE(file.Stream().bad());
   return text;
 }

@@ -4,7 +4,9 @@
 #ifndef TURNEL_PLOT_BOUNDED_LIST_H_
 #define TURNEL_PLOT_BOUNDED_LIST_H_
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "winapi.h"
@@ -27,7 +29,8 @@ class BoundedList {
   // Inserts a copy of element before position, -1 meaning the end, and gives
   // the stored copy. A full list (ERROR_OUTOFMEMORY) or a position outside
   // 0 .. Count() (ERROR_INVALID_INDEX) adds nothing and gives the placeholder.
-  const T& Add(const T& element, int32_t position) {
+  // An element handed over with std::move is moved in rather than copied.
+  const T& Add(T element, int32_t position) {
     if (Count() >= kCapacity) {
       SetLastError(ERROR_OUTOFMEMORY);
       return Placeholder();
@@ -37,10 +40,15 @@ class BoundedList {
       SetLastError(ERROR_INVALID_INDEX);
       return Placeholder();
     }
-    return *items_.insert(items_.begin() + position, element);
+    return *items_.insert(items_.begin() + position, std::move(element));
   }
 
   void Clear() { items_.clear(); }
+
+  // Room for n elements (at most the capacity) without growing again.
+  void Reserve(int32_t n) {
+    items_.reserve(static_cast<size_t>(std::min(std::max(n, 0), kCapacity)));
+  }
 
   // The one empty element that every list of this type hands out instead of
   // a stored one; it is const so that no caller can change it for the others.

@@ -15,7 +15,7 @@ LineReader::LineReader(std::unique_ptr<char[]> buffer)
   if (!buffer_) SetLastError(ERROR_NOT_ENOUGH_MEMORY);
 }
 
-void LineReader::Attach(std::istream* stream) { stream_ = stream; }
+void LineReader::Attach(TextStream* stream) { stream_ = stream; }
 
 int LineReader::ReadLine(std::string* line) {
   assert(stream_ != nullptr);
@@ -26,7 +26,7 @@ int LineReader::ReadLine(std::string* line) {
   }
   char* buffer = buffer_.get();
   buffer[0] = '\0';
-  stream_->getline(buffer, kLineBufferSize, '\n');
+  stream_->GetLine(buffer, kLineBufferSize, '\n');
   if (stream_->bad()) {
     SetLastError(ERROR_READ_FAULT);
     return 0;

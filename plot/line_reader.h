@@ -3,9 +3,10 @@
 #define TURNEL_PLOT_LINE_READER_H_
 
 #include <cstdint>
-#include <istream>
 #include <memory>
 #include <string>
+
+#include "platform/text_stream.h"
 
 // The line buffer's size, its terminating zero included: a line holds at most
 // 20479 characters.
@@ -22,7 +23,7 @@ class LineReader {
   LineReader& operator=(const LineReader&) = delete;
 
   // The stream is not owned; it must outlive every ReadLine.
-  void Attach(std::istream* stream);
+  void Attach(TextStream* stream);
 
   // 1 and the next line without its LF (empty at the end of the input); or
   // 0 with ERROR_READ_FAULT recorded when the stream fails to read or the
@@ -33,7 +34,7 @@ class LineReader {
 
  private:
   std::unique_ptr<char[]> buffer_;
-  std::istream* stream_ = nullptr;
+  TextStream* stream_ = nullptr;
 };
 
 #endif  // TURNEL_PLOT_LINE_READER_H_

@@ -2,6 +2,7 @@
 // comma-separated, optionally quoted fields.
 #include "plot/text_table.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/text_file.h"
@@ -25,7 +26,7 @@ int TextTable::ReadAll(const char* path, RowList& rows, int32_t max_rows) {
         break;
       }
       // Rows past the table's capacity are dropped without failing the read.
-      if (rows.Count() < max_rows) rows.Add(row, -1);
+      if (rows.Count() < max_rows) rows.Add(std::move(row), -1);
       if (IsEof()) {
         result = 1;
         break;
@@ -72,16 +73,18 @@ int TextTable::SplitLine(const std::string& line,
 int TextTable::StoreFields(const std::vector<std::string>& tokens,
                            FieldList* row) {
   row->Clear();
-  FieldText work;
+  row->Reserve(static_cast<int32_t>(
+      std::min(tokens.size(), static_cast<size_t>(kMaxFieldsPerRow))));
   for (const std::string& token : tokens) {
-    if (!work.Assign(token)) return 0;
+    FieldText field;
+    if (!field.Assign(token)) return 0;
     // Fields past the row's capacity are dropped without failing the read.
-    row->Add(work, -1);
+    row->Add(std::move(field), -1);
   }
   return 1;
 }
 
-void TextTable::Attach(std::istream* stream) {
+void TextTable::Attach(TextStream* stream) {
   stream_ = stream;
   reader_.Attach(stream);
 }

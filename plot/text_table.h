@@ -4,7 +4,6 @@
 #define TURNEL_PLOT_TEXT_TABLE_H_
 
 #include <cstdint>
-#include <istream>
 #include <string>
 #include <vector>
 
@@ -38,12 +37,12 @@ class TextTable {
   int ReadRow(FieldList* row);
   int SplitLine(const std::string& line, std::vector<std::string>* tokens);
   int StoreFields(const std::vector<std::string>& tokens, FieldList* row);
-  void Attach(std::istream* stream);
+  void Attach(TextStream* stream);
   bool IsEof() const;
 
   FieldSplitter splitter_;
   LineReader reader_;
-  std::istream* stream_ = nullptr;
+  TextStream* stream_ = nullptr;
   // Refilled for every line; kept here so that a line of many fields does not
   // regrow it each time.
   std::vector<std::string> tokens_;
