@@ -4,15 +4,43 @@
 #include <cerrno>
 #include <cstdlib>
 
+namespace {
+
+// The white space strtol skips in the "C" locale the programs run in.
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
 int ParseInteger(const char* text, int base, int32_t* value) {
   *value = 0;
-  errno = 0;
-  char* end = nullptr;
-  // long long holds every 32-bit value on every platform, so the range test
-  // below does not depend on how wide long is.
-  long long result = std::strtoll(text, &end, base);
-  if (end == text) return 0;
-  if (errno == ERANGE || result < INT32_MIN || result > INT32_MAX) return 0;
+  if (base != 10) {
+    errno = 0;
+    char* end = nullptr;
+    // long long holds every 32-bit value on every platform, so the range
+    // test does not depend on how wide long is.
+    const long long result = std::strtoll(text, &end, base);
+    if (end == text) return 0;
+    if (errno == ERANGE || result < INT32_MIN || result > INT32_MAX) return 0;
+    *value = static_cast<int32_t>(result);
+    return 1;
+  }
+  // Base 10, every conversion the programs make, as strtol reads it but
+  // without its locale lookups: a plot holds hundreds of numbers.
+  const char* p = text;
+  while (IsSpace(*p)) ++p;
+  const bool negative = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  if (!IsDigit(*p)) return 0;
+  // Past 2^31 the number is out of range whatever digits follow.
+  int64_t magnitude = 0;
+  for (; IsDigit(*p); ++p) {
+    if (magnitude <= INT64_C(2147483648))
+      magnitude = magnitude * 10 + (*p - '0');
+  }
+  const int64_t result = negative ? -magnitude : magnitude;
+  if (result < INT32_MIN || result > INT32_MAX) return 0;
   *value = static_cast<int32_t>(result);
   return 1;
 }
