@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -13,9 +14,8 @@
 namespace {
 
 struct Model {
-  // The records' bytes: copied in one pass, from wherever the caller's lie.
-  std::vector<unsigned char> vertices;
-  std::vector<MeshConn> conns;
+  std::unique_ptr<MeshVertex[]> vertices;
+  std::unique_ptr<MeshConn[]> conns;
   int32_t vertex_count = 0;
   int32_t conn_count = 0;
 };
@@ -53,10 +53,26 @@ int32_t CopyOut(const unsigned char* from, int32_t held, size_t record_size,
 
 bool ConnsFitVertices(const MeshConn* conns, int32_t conn_count,
                       int32_t vertex_count) {
+  // The largest entry decides, found without a branch for each entry, so
+  // that the loop runs in vector registers.
+  MeshConn largest = 0;
   for (int32_t i = 0; i < conn_count; ++i) {
-    if (conns[i] >= vertex_count) return false;
+    largest = conns[i] > largest ? conns[i] : largest;
   }
-  return true;
+  return conn_count == 0 || largest < vertex_count;
+}
+
+// A copy of count records, taken in one pass from wherever the caller's lie,
+// aligned or not; the new block is not cleared first. Throws std::bad_alloc.
+template <typename Record>
+std::unique_ptr<Record[]> CopyBlock(const void* from, int32_t count) {
+  std::unique_ptr<Record[]> block(new Record[static_cast<size_t>(count)]);
+  const size_t bytes = static_cast<size_t>(count) * sizeof(Record);
+  if (bytes > 0) {
+    PrepareForWriting(block.get(), bytes);
+    std::memcpy(block.get(), from, bytes);
+  }
+  return block;
 }
 
 }  // namespace
@@ -94,29 +110,15 @@ T3DMODEL Torvane3D_CreateModel(int32_t format, int32_t primitive,
       (conn_count > 0 && conns == nullptr)) {
     return 0;
   }
-  // The connection entries may sit at any address the caller chose.
-  std::vector<MeshConn> conn_copy;
   Model model;
   try {
-    conn_copy.reserve(static_cast<size_t>(conn_count));
-    PrepareForWriting(conn_copy.data(),
-                      conn_copy.capacity() * sizeof(MeshConn));
-    conn_copy.resize(static_cast<size_t>(conn_count));
-    if (conn_count > 0) {
-      std::memcpy(conn_copy.data(), conns, conn_copy.size() * sizeof(MeshConn));
-    }
-    if (!ConnsFitVertices(conn_copy.data(), conn_count, vertex_count)) {
+    // The copy is checked, not the caller's entries, which could change
+    // between the check and the copy.
+    model.conns = CopyBlock<MeshConn>(conns, conn_count);
+    if (!ConnsFitVertices(model.conns.get(), conn_count, vertex_count)) {
       return 0;
     }
-    const auto* first = static_cast<const unsigned char*>(vertices);
-    if (vertex_count > 0) {
-      const size_t bytes =
-          static_cast<size_t>(vertex_count) * sizeof(MeshVertex);
-      model.vertices.reserve(bytes);
-      PrepareForWriting(model.vertices.data(), bytes);
-      model.vertices.assign(first, first + bytes);
-    }
-    model.conns.swap(conn_copy);
+    model.vertices = CopyBlock<MeshVertex>(vertices, vertex_count);
     model.vertex_count = vertex_count;
     model.conn_count = conn_count;
     if (lib.models.size() >= 0xFFFFFFFEu) return 0;
@@ -139,15 +141,15 @@ int32_t T3DModel_GetVts(T3DMODEL handle, int32_t start, int32_t count,
                         void* dest) {
   const Model* model = Find(handle);
   if (model == nullptr) return 0;
-  return CopyOut(model->vertices.data(), model->vertex_count,
-                 sizeof(MeshVertex), start, count, dest);
+  return CopyOut(reinterpret_cast<const unsigned char*>(model->vertices.get()),
+                 model->vertex_count, sizeof(MeshVertex), start, count, dest);
 }
 
 int32_t T3DModel_GetConns(T3DMODEL handle, int32_t start, int32_t count,
                           void* dest) {
   const Model* model = Find(handle);
   if (model == nullptr) return 0;
-  return CopyOut(reinterpret_cast<const unsigned char*>(model->conns.data()),
+  return CopyOut(reinterpret_cast<const unsigned char*>(model->conns.get()),
                  model->conn_count, sizeof(MeshConn), start, count, dest);
 }
 
