@@ -113,11 +113,17 @@ void RevolvedMesh::FillTexCoords(MeshVertex* vertices) const {
       shares[k + 1] = shares[k] + lengths[k] / total;
     }
   }
+  // u is the same on every ring, v the same all round one.
+  float columns_u[kMaxSegments + 1];
+  for (int32_t j = 0; j <= segments; ++j) {
+    columns_u[j] = static_cast<float>(j * du);
+  }
   for (int32_t i = 0; i < count; ++i) {
     MeshVertex* ring = vertices + VertexIndex(0, i);
+    const float v = static_cast<float>(shares[i]);
     for (int32_t j = 0; j <= segments; ++j) {
-      ring[j].u = static_cast<float>(j * du);
-      ring[j].v = static_cast<float>(shares[i]);
+      ring[j].u = columns_u[j];
+      ring[j].v = v;
     }
   }
 }
