@@ -1,8 +1,7 @@
 // The decimal conversion that the /a value and the plot's numbers share.
 #include "base/parse_integer.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <cassert>
 
 namespace {
 
@@ -14,20 +13,12 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 int ParseInteger(const char* text, int base, int32_t* value) {
+  // Every conversion the programs make is decimal; strtol's reading of base
+  // 10 is done here without its locale lookups, as a plot holds hundreds of
+  // numbers.
+  assert(base == 10);
+  (void)base;
   *value = 0;
-  if (base != 10) {
-    errno = 0;
-    char* end = nullptr;
-    // long long holds every 32-bit value on every platform, so the range
-    // test does not depend on how wide long is.
-    const long long result = std::strtoll(text, &end, base);
-    if (end == text) return 0;
-    if (errno == ERANGE || result < INT32_MIN || result > INT32_MAX) return 0;
-    *value = static_cast<int32_t>(result);
-    return 1;
-  }
-  // Base 10, every conversion the programs make, as strtol reads it but
-  // without its locale lookups: a plot holds hundreds of numbers.
   const char* p = text;
   while (IsSpace(*p)) ++p;
   const bool negative = *p == '-';
@@ -36,8 +27,9 @@ int ParseInteger(const char* text, int base, int32_t* value) {
   // Past 2^31 the number is out of range whatever digits follow.
   int64_t magnitude = 0;
   for (; IsDigit(*p); ++p) {
-    if (magnitude <= INT64_C(2147483648))
+    if (magnitude <= INT64_C(2147483648)) {
       magnitude = magnitude * 10 + (*p - '0');
+    }
   }
   const int64_t result = negative ? -magnitude : magnitude;
   if (result < INT32_MIN || result > INT32_MAX) return 0;

@@ -35,15 +35,6 @@ FileHandle::FileHandle(FileHandle&& other) noexcept
     : api_(other.api_),
       handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
 
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
-  if (this != &other) {
-    Close();
-    api_ = other.api_;
-    handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
-  }
-  return *this;
-}
-
 bool FileHandle::Close() {
   if (!valid()) return true;
   const HANDLE handle = std::exchange(handle_, INVALID_HANDLE_VALUE);

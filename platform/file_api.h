@@ -23,11 +23,9 @@ const FileApi& RealFileApi();
 // Owns an open file handle and closes it once, at the latest when it goes.
 class FileHandle {
  public:
-  FileHandle() = default;
   FileHandle(HANDLE handle, const FileApi& api) : api_(&api), handle_(handle) {}
-  explicit FileHandle(HANDLE handle) : FileHandle(handle, RealFileApi()) {}
   FileHandle(FileHandle&& other) noexcept;
-  FileHandle& operator=(FileHandle&& other) noexcept;
+  FileHandle& operator=(FileHandle&&) = delete;
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
   ~FileHandle() { Close(); }
@@ -41,8 +39,8 @@ class FileHandle {
   bool Close();
 
  private:
-  const FileApi* api_ = &RealFileApi();
-  HANDLE handle_ = INVALID_HANDLE_VALUE;
+  const FileApi* api_;
+  HANDLE handle_;
 };
 
 #endif  // TURNEL_PLATFORM_FILE_API_H_

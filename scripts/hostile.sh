@@ -98,6 +98,8 @@ row() { echo "| $1 | $2 | $3 | $4 |"; }
 expect() { [ "$1" = "$2" ] || { failed=1; echo "FAILED: $3: '$1', not '$2'" >&2; }; }
 printed() { iconv -f CP932 -t UTF-8 <out | tr -d '\n' || echo '(not CP932)'; }
 temporaries() { find . -name '~t3m*' | wc -l; }
+# Whether the file still holds the "earlier" it was given.
+kept() { cmp -s <(echo earlier) "$1" && echo unchanged || echo CHANGED; }
 # Standard output a pipe whose reader has gone before the program starts.
 no_reader() { perl -e 'pipe(R, W); close R; open(STDOUT, ">&W"); exec @ARGV' -- "$@"; }
 for ((i = 0; i < 200; ++i)); do echo "$(((i * 37) % 2500)),$((i * 23 - 2300))"; done >big.txt
@@ -107,13 +109,13 @@ save_failed="t3mファイルの保存に失敗"
 echo earlier >fz.t3m
 status=0
 (ulimit -f 64; exec "$turnel" /a:10 big.txt fz) >out || status=$?
-left="fz.t3m $(cmp -s <(echo earlier) fz.t3m && echo unchanged || echo CHANGED), $(temporaries) temporary"
+left="fz.t3m $(kept fz.t3m), $(temporaries) temporary"
 row "200 points at /a:10 under a 64 KiB file-size limit" "$(printed)" "$status" "$left"
 expect "$(printed)|$status|$left" "$save_failed|0|fz.t3m unchanged, 0 temporary" "file-size limit"
 
 status=0
 (ulimit -f 64; no_reader "$turnel" /a:10 big.txt fz) || status=$?
-left="fz.t3m $(cmp -s <(echo earlier) fz.t3m && echo unchanged || echo CHANGED), $(temporaries) temporary"
+left="fz.t3m $(kept fz.t3m), $(temporaries) temporary"
 row "the same, standard output a pipe without a reader" "-" "$status" "$left"
 expect "$status|$left" "0|fz.t3m unchanged, 0 temporary" "limit and closed pipe"
 
@@ -138,7 +140,7 @@ expect "$(temporaries)" 0 "kill -TERM"
 echo earlier >ro.t3m
 chmod 0444 ro.t3m
 "$turnel" vase.txt ro >out
-row "a model file of mode 0444" "$(printed)" 0 "ro.t3m $(cmp -s <(echo earlier) ro.t3m && echo unchanged || echo CHANGED), mode $(stat -c %a ro.t3m)"
+row "a model file of mode 0444" "$(printed)" 0 "ro.t3m $(kept ro.t3m), mode $(stat -c %a ro.t3m)"
 expect "$(printed)|$(cat ro.t3m)" "$save_failed|earlier" "read-only"
 
 echo earlier >kept.t3m
