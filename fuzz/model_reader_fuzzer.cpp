@@ -46,14 +46,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(!stats.closed ||
         2 * stats.edge_count ==
             3 * (stats.triangle_count - stats.zero_area_triangles));
-  int32_t facets = -1;
-  std::string stl = ExportStl(model, &facets);
-  Check(facets == stats.triangle_count - stats.zero_area_triangles);
-  Check(stl.size() == 84 + 50 * static_cast<size_t>(facets));
-  ExportObj(model);
-  Check(ExportPly(model).size() >
-        20 * model.vertices.size() +
-            13 * static_cast<size_t>(model.TriangleCount()));
+  const ExportSurface surface = PrepareSurface(model);
+  const size_t facets = surface.faces.size();
+  Check(facets ==
+        static_cast<size_t>(stats.triangle_count - stats.zero_area_triangles));
+  Check(surface.turned == (stats.closed && stats.volume < 0.0));
+  for (UpAxis up : {UpAxis::kY, UpAxis::kZ}) {
+    Check(ExportStl(model, surface, up).size() == 84 + 50 * facets);
+    ExportObj(model, surface, up);
+    Check(ExportPly(model, surface, up).size() >
+          20 * model.vertices.size() + 13 * facets);
+    std::string bytes;
+    Check(facets == 0 || Export3mf(model, surface, up, &bytes));
+    Check(facets == 0 || ExportGlb(model, surface, up, &bytes));
+  }
   Image image;
   if (RenderModel(model, 16, 12, &image)) {
     Check(image.rgb.size() == 16 * 12 * 3);

@@ -1,12 +1,29 @@
-# The companion tool t3m: its packages and the README pictures.
+# The companion tool t3m: its packages, the glTF validator its tests use,
+# and the README pictures.
 #
 #   make pictures   renders every example plot into docs/pictures/NAME.png
 
-# libpng and the glTF library build t3m; assimp and admesh are the independent
-# readers its tests load every export into.
+# libpng, the glTF library and libzip (3MF files are zip packages) build t3m; assimp and admesh are the independent readers its tests
+# load every export into.
 BUILD_NEEDS += /usr/include/png.h:libpng-dev \
-  /usr/include/tiny_gltf.h:libtinygltf-dev
+  /usr/include/tiny_gltf.h:libtinygltf-dev \
+  /usr/include/zip.h:libzip-dev /usr/bin/pkg-config:pkg-config
 TEST_NEEDS += /usr/bin/assimp:assimp-utils /usr/bin/admesh:admesh
+
+# The glTF format's reference validator, from npm at the version the lock file
+# pins; the tests run every .glb export through it.
+GLTF_VALIDATE := scripts/gltf-validate
+GLTF_VALIDATOR := $(GLTF_VALIDATE)/node_modules/gltf-validator/package.json
+NODE_NEEDS := /usr/bin/node:nodejs /usr/bin/npm:npm
+
+test-deps: $(GLTF_VALIDATOR)
+
+# npm dates what it unpacks in the past: the touch keeps make from unpacking
+# it again on every run.
+$(GLTF_VALIDATOR): $(GLTF_VALIDATE)/package-lock.json
+	$(call install_needs,$(NODE_NEEDS))
+	cd $(GLTF_VALIDATE) && npm ci --no-audit --no-fund --silent
+	touch $@
 
 # The finest sweep, so that the pictures show the shape rather than facets.
 PICTURE_ACCURACY ?= 10

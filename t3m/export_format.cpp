@@ -1,4 +1,4 @@
-// Which export a path's extension asks for.
+// Which export a path's extension asks for, and which way is up in it.
 #include <cctype>
 
 #include "t3m/exporters.h"
@@ -10,7 +10,8 @@ ExportFormat FormatForPath(const std::string& path) {
   } kFormats[] = {{".obj", ExportFormat::kObj},
                   {".stl", ExportFormat::kStl},
                   {".ply", ExportFormat::kPly},
-                  {".glb", ExportFormat::kGlb}};
+                  {".glb", ExportFormat::kGlb},
+                  {".3mf", ExportFormat::k3mf}};
   size_t dot = path.rfind('.');
   size_t slash = path.rfind('/');
   // A dot in a directory name, or a name that is nothing but the extension,
@@ -27,4 +28,10 @@ ExportFormat FormatForPath(const std::string& path) {
     if (extension == entry.extension) return entry.format;
   }
   return ExportFormat::kUnknown;
+}
+
+UpAxis DefaultUpAxis(ExportFormat format) {
+  return format == ExportFormat::kObj || format == ExportFormat::kGlb
+             ? UpAxis::kY
+             : UpAxis::kZ;
 }

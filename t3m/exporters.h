@@ -1,34 +1,48 @@
-// The exports to the standard mesh formats. Each one writes the triangles
-// turned over to face outwards (see OutwardCorners).
+// The exports to the standard mesh formats. Each one writes the surface that
+// PrepareSurface gives: the triangles with area, facing outwards.
 #ifndef TURNEL_T3M_EXPORTERS_H_
 #define TURNEL_T3M_EXPORTERS_H_
 
 #include <cstdint>
 #include <string>
 
+#include "t3m/export_surface.h"
 #include "t3m/model.h"
 
-enum class ExportFormat { kUnknown, kObj, kStl, kPly, kGlb };
+enum class ExportFormat { kUnknown, kObj, kStl, kPly, kGlb, k3mf };
 
 // The format named by the path's extension, in any case.
 ExportFormat FormatForPath(const std::string& path);
 
-// Wavefront OBJ text: positions, texture coordinates and faces, every
-// triangle kept.
-std::string ExportObj(const Model& model);
+// The up axis each format's readers expect: printing formats are Z-up, OBJ
+// and glTF Y-up.
+UpAxis DefaultUpAxis(ExportFormat format);
 
-// Binary STL for printing: the triangles with area only, each with its unit
-// normal, and -0 written as +0 so that equal corners have equal bytes. Gives
-// how many facets it wrote.
-std::string ExportStl(const Model& model, int32_t* facets);
+// Wavefront OBJ text: one position for each welded position, so that the
+// seam and the axis close; a texture coordinate for each record, so that the
+// seam keeps u = 0 on one side and u = 1 on the other.
+std::string ExportObj(const Model& model, const ExportSurface& surface,
+                      UpAxis up);
 
-// Binary little-endian PLY: positions, texture coordinates and faces, every
-// triangle kept.
-std::string ExportPly(const Model& model);
+// Binary STL for printing: unit normals, and -0 written as +0 so that equal
+// corners have equal bytes.
+std::string ExportStl(const Model& model, const ExportSurface& surface,
+                      UpAxis up);
 
-// Binary glTF 2.0: positions, smooth normals, texture coordinates (v counted
-// from the top of the image, as glTF does) and indices. False when the glTF
-// library fails or the model has no triangle.
-bool ExportGlb(const Model& model, std::string* bytes);
+// Binary little-endian PLY: positions and texture coordinates per record,
+// named s and t, and the faces.
+std::string ExportPly(const Model& model, const ExportSurface& surface,
+                      UpAxis up);
+
+// Binary glTF 2.0: positions, normals split at creases, texture coordinates
+// (v counted from the top of the image, as glTF does) and indices. False
+// when the glTF library fails.
+bool ExportGlb(const Model& model, const ExportSurface& surface, UpAxis up,
+               std::string* bytes);
+
+// 3MF for slicers: one object in millimetres, welded so that a closed model
+// is manifold. False when the zip library fails.
+bool Export3mf(const Model& model, const ExportSurface& surface, UpAxis up,
+               std::string* bytes);
 
 #endif  // TURNEL_T3M_EXPORTERS_H_

@@ -2,13 +2,16 @@
 #include <tiny_gltf.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <exception>
+#include <map>
 #include <sstream>
+#include <tuple>
 
 #include "base/coding.h"
+#include "t3m/crease_normals.h"
 #include "t3m/exporters.h"
-#include "t3m/geometry.h"
-#include "t3m/smooth_normals.h"
 
 namespace {
 
@@ -43,22 +46,48 @@ int AddAccessor(tinygltf::Model* gltf, size_t offset, int target, int component,
   return static_cast<int>(gltf->accessors.size() - 1);
 }
 
+// One vertex of the file: a record with the normal one of its corners takes.
+// Records meet in one vertex only where their normals agree, so a rim is
+// split between the flat lid and the round side.
+struct GlbVertex {
+  uint16_t record;
+  std::array<float, 3> normal;
+  bool operator<(const GlbVertex& other) const {
+    return std::tie(record, normal) < std::tie(other.record, other.normal);
+  }
+};
+
 // Positions, normals and texture coordinates, each a view of its own; then
 // the indices, which must sit in a view of their own.
-void AddGeometry(const Model& model, tinygltf::Model* gltf,
-                 tinygltf::Primitive* primitive) {
+void AddGeometry(const Model& model, const ExportSurface& surface, UpAxis up,
+                 tinygltf::Model* gltf, tinygltf::Primitive* primitive) {
+  const std::vector<Vec3> normals = CornerNormals(model, surface);
+  std::map<GlbVertex, uint32_t> numbers;
+  std::vector<GlbVertex> vertices;
+  std::vector<uint32_t> indices;
+  for (size_t corner = 0; corner < normals.size(); ++corner) {
+    Vec3 n = UpVector(normals[corner], up);
+    GlbVertex vertex = {surface.faces[corner / 3][corner % 3],
+                        {static_cast<float>(n.x), static_cast<float>(n.y),
+                         static_cast<float>(n.z)}};
+    auto inserted = numbers.emplace(vertex, vertices.size());
+    if (inserted.second) vertices.push_back(vertex);
+    indices.push_back(inserted.first->second);
+  }
+
   std::vector<unsigned char>& data = gltf->buffers[0].data;
-  const size_t count = model.vertices.size();
-  std::vector<double> min = {model.vertices[0].x, model.vertices[0].y,
-                             model.vertices[0].z};
-  std::vector<double> max = min;
+  const size_t count = vertices.size();
+  std::vector<double> min(3, HUGE_VAL);
+  std::vector<double> max(3, -HUGE_VAL);
   size_t offset = data.size();
-  for (const MeshVertex& vertex : model.vertices) {
-    AppendFloats({vertex.x, vertex.y, vertex.z}, &data);
-    const double p[3] = {vertex.x, vertex.y, vertex.z};
+  for (const GlbVertex& vertex : vertices) {
+    Vec3 p = UpPosition(model.vertices[vertex.record], up);
+    const float xyz[3] = {static_cast<float>(p.x), static_cast<float>(p.y),
+                          static_cast<float>(p.z)};
+    AppendFloats({xyz[0], xyz[1], xyz[2]}, &data);
     for (int k = 0; k < 3; ++k) {
-      min[k] = std::min(min[k], p[k]);
-      max[k] = std::max(max[k], p[k]);
+      min[k] = std::min<double>(min[k], xyz[k]);
+      max[k] = std::max<double>(max[k], xyz[k]);
     }
   }
   int position =
@@ -69,48 +98,46 @@ void AddGeometry(const Model& model, tinygltf::Model* gltf,
   primitive->attributes["POSITION"] = position;
 
   offset = data.size();
-  for (const Vec3& n : SmoothNormals(model)) {
-    AppendFloats({static_cast<float>(n.x), static_cast<float>(n.y),
-                  static_cast<float>(n.z)},
-                 &data);
+  for (const GlbVertex& vertex : vertices) {
+    AppendFloats({vertex.normal[0], vertex.normal[1], vertex.normal[2]}, &data);
   }
   primitive->attributes["NORMAL"] =
       AddAccessor(gltf, offset, TINYGLTF_TARGET_ARRAY_BUFFER,
                   TINYGLTF_COMPONENT_TYPE_FLOAT, TINYGLTF_TYPE_VEC3, count);
 
   offset = data.size();
-  for (const MeshVertex& vertex : model.vertices) {
+  for (const GlbVertex& vertex : vertices) {
     // glTF counts v down from the top of the image; the model counts it up
     // the profile, as OBJ and PLY do.
-    AppendFloats({vertex.u, 1.0f - vertex.v}, &data);
+    const MeshVertex& record = model.vertices[vertex.record];
+    AppendFloats({record.u, 1.0f - record.v}, &data);
   }
   primitive->attributes["TEXCOORD_0"] =
       AddAccessor(gltf, offset, TINYGLTF_TARGET_ARRAY_BUFFER,
                   TINYGLTF_COMPONENT_TYPE_FLOAT, TINYGLTF_TYPE_VEC2, count);
 
   offset = data.size();
-  for (int32_t t = 0; t < model.TriangleCount(); ++t) {
-    for (uint16_t corner : OutwardCorners(model, t)) {
-      unsigned char bytes[2];
-      EncodeFixed16(bytes, corner);
-      data.insert(data.end(), bytes, bytes + sizeof bytes);
-    }
+  for (uint32_t index : indices) {
+    unsigned char bytes[4];
+    EncodeFixed32(bytes, index);
+    data.insert(data.end(), bytes, bytes + sizeof bytes);
   }
   primitive->indices =
       AddAccessor(gltf, offset, TINYGLTF_TARGET_ELEMENT_ARRAY_BUFFER,
-                  TINYGLTF_COMPONENT_TYPE_UNSIGNED_SHORT, TINYGLTF_TYPE_SCALAR,
-                  model.conns.size());
+                  TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT, TINYGLTF_TYPE_SCALAR,
+                  indices.size());
   primitive->mode = TINYGLTF_MODE_TRIANGLES;
 }
 
-tinygltf::Model BuildGltf(const Model& model) {
+tinygltf::Model BuildGltf(const Model& model, const ExportSurface& surface,
+                          UpAxis up) {
   tinygltf::Model gltf;
   gltf.asset.version = "2.0";
   gltf.asset.generator = "t3m";
   gltf.buffers.resize(1);
 
   tinygltf::Primitive primitive;
-  AddGeometry(model, &gltf, &primitive);
+  AddGeometry(model, surface, up, &gltf, &primitive);
   primitive.material = 0;
 
   tinygltf::Material material;
@@ -138,11 +165,12 @@ tinygltf::Model BuildGltf(const Model& model) {
 
 }  // namespace
 
-bool ExportGlb(const Model& model, std::string* bytes) {
+bool ExportGlb(const Model& model, const ExportSurface& surface, UpAxis up,
+               std::string* bytes) {
   // An accessor may not be empty.
-  if (model.TriangleCount() == 0) return false;
+  if (surface.faces.empty()) return false;
   try {
-    tinygltf::Model gltf = BuildGltf(model);
+    tinygltf::Model gltf = BuildGltf(model, surface, up);
     std::ostringstream stream;
     tinygltf::TinyGLTF writer;
     if (!writer.WriteGltfSceneToStream(&gltf, stream, false, true)) {

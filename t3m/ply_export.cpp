@@ -4,10 +4,12 @@
 
 #include "base/coding.h"
 #include "t3m/exporters.h"
-#include "t3m/geometry.h"
 
-std::string ExportPly(const Model& model) {
+std::string ExportPly(const Model& model, const ExportSurface& surface,
+                      UpAxis up) {
   char header[512];
+  // s and t are the names the common importers read texture coordinates by;
+  // some of them skip texture_u and texture_v.
   std::snprintf(header, sizeof header,
                 "ply\n"
                 "format binary_little_endian 1.0\n"
@@ -16,23 +18,23 @@ std::string ExportPly(const Model& model) {
                 "property float x\n"
                 "property float y\n"
                 "property float z\n"
-                "property float texture_u\n"
-                "property float texture_v\n"
-                "element face %d\n"
+                "property float s\n"
+                "property float t\n"
+                "element face %zu\n"
                 "property list uchar int vertex_indices\n"
                 "end_header\n",
-                model.vertices.size(), model.TriangleCount());
+                model.vertices.size(), surface.faces.size());
   std::string out(header);
   for (const MeshVertex& vertex : model.vertices) {
-    for (float value : {vertex.x, vertex.y, vertex.z, vertex.u, vertex.v}) {
+    Vec3 p = UpPosition(vertex, up);
+    for (float value : {static_cast<float>(p.x), static_cast<float>(p.y),
+                        static_cast<float>(p.z), vertex.u, vertex.v}) {
       PutFloat(&out, value);
     }
   }
-  for (int32_t t = 0; t < model.TriangleCount(); ++t) {
+  for (const Corners& c : surface.faces) {
     out.push_back(3);
-    for (uint16_t corner : OutwardCorners(model, t)) {
-      PutFixed32(&out, corner);
-    }
+    for (uint16_t corner : c) PutFixed32(&out, corner);
   }
   return out;
 }

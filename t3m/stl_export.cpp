@@ -1,8 +1,6 @@
-// The binary STL export for printing: triangles with area only, unit
-// normals, and no negative zeros.
+// The binary STL export for printing: unit normals and no negative zeros.
 #include "base/coding.h"
 #include "t3m/exporters.h"
-#include "t3m/geometry.h"
 
 namespace {
 
@@ -23,22 +21,17 @@ void AppendPoint(const Vec3& p, std::string* out) {
 
 }  // namespace
 
-std::string ExportStl(const Model& model, int32_t* facets) {
+std::string ExportStl(const Model& model, const ExportSurface& surface,
+                      UpAxis up) {
   std::string out(kStlHeader);
   out.resize(kStlHeaderBytes, '\0');
-  PutFixed32(&out, 0);  // the facet count, filled in below
-  uint32_t count = 0;
-  for (int32_t t = 0; t < model.TriangleCount(); ++t) {
-    if (IsZeroArea(model, t)) continue;
-    std::array<uint16_t, 3> c = OutwardCorners(model, t);
-    AppendPoint(Normalized(FaceCross(model, t)), &out);
-    for (uint16_t corner : c) {
-      AppendPoint(PositionOf(model.vertices[corner]), &out);
-    }
+  PutFixed32(&out, static_cast<uint32_t>(surface.faces.size()));
+  for (const Corners& c : surface.faces) {
+    Vec3 p[3];
+    for (int k = 0; k < 3; ++k) p[k] = UpPosition(model.vertices[c[k]], up);
+    AppendPoint(Normalized(Cross(p[1] - p[0], p[2] - p[0])), &out);
+    for (const Vec3& corner : p) AppendPoint(corner, &out);
     PutFixed16(&out, 0);  // no attributes
-    ++count;
   }
-  EncodeFixed32(reinterpret_cast<unsigned char*>(&out[kStlHeaderBytes]), count);
-  *facets = static_cast<int32_t>(count);
   return out;
 }

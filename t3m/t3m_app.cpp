@@ -3,6 +3,7 @@
 #include "t3m/t3m_app.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <new>
 #include <string>
@@ -143,9 +144,11 @@ int RunInfo(const std::string& path) {
   PrintMessage(t3m_msg::kInfoZeroArea, stats.zero_area_triangles);
   if (stats.closed) {
     PrintMessage(t3m_msg::kInfoClosed);
-    PrintMessage(
-        stats.volume >= 0.0 ? t3m_msg::kInfoVolume : t3m_msg::kInfoVolumeInward,
-        stats.volume >= 0.0 ? stats.volume : -stats.volume);
+    // A profile drawn from the top down winds its solid inside out; the
+    // exports turn it over, so the volume is the same either way.
+    PrintMessage(t3m_msg::kInfoVolume, std::fabs(stats.volume));
+    PrintMessage(stats.volume >= 0.0 ? t3m_msg::kInfoDrawnUpwards
+                                     : t3m_msg::kInfoDrawnDownwards);
   } else if (stats.edge_count == 0) {
     PrintMessage(t3m_msg::kInfoNoSurface);
   } else {
@@ -155,42 +158,63 @@ int RunInfo(const std::string& path) {
   return kExitSuccess;
 }
 
-int RunExport(const std::string& model_path, const std::string& out_path) {
+// "y" or "z", in any case; false for anything else.
+bool ParseUpAxis(const std::string& text, UpAxis* up) {
+  const std::string axis = Lower(text);
+  if (axis != "y" && axis != "z") return false;
+  *up = axis == "y" ? UpAxis::kY : UpAxis::kZ;
+  return true;
+}
+
+int RunExport(const std::string& model_path, const std::string& out_path,
+              const OptionMap& options) {
   const ExportFormat format = FormatForPath(out_path);
+  UpAxis up = DefaultUpAxis(format);
+  auto axis = options.find('u');
+  if (axis != options.end() && !ParseUpAxis(axis->second, &up)) {
+    PrintMessage(t3m_msg::kBadUpAxis);
+    return kExitFailure;
+  }
   if (format == ExportFormat::kUnknown) {
     PrintMessage(t3m_msg::kUnknownFormat, out_path.c_str());
     return kExitFailure;
   }
   Model model;
   if (!LoadModel(model_path, &model)) return kExitFailure;
+  const ExportSurface surface = PrepareSurface(model);
+  if (surface.faces.empty()) {
+    PrintMessage(t3m_msg::kNothingToWrite, model_path.c_str());
+    return kExitFailure;
+  }
   std::string bytes;
-  int32_t triangles = model.TriangleCount();
   switch (format) {
     case ExportFormat::kObj:
-      if (triangles > 0) bytes = ExportObj(model);
+      bytes = ExportObj(model, surface, up);
       break;
     case ExportFormat::kStl:
-      bytes = ExportStl(model, &triangles);
+      bytes = ExportStl(model, surface, up);
       break;
     case ExportFormat::kPly:
-      if (triangles > 0) bytes = ExportPly(model);
+      bytes = ExportPly(model, surface, up);
       break;
     case ExportFormat::kGlb:
-      if (triangles > 0 && !ExportGlb(model, &bytes)) {
-        PrintMessage(t3m_msg::kGltfFailed);
+      if (!ExportGlb(model, surface, up, &bytes)) {
+        PrintMessage(t3m_msg::kBuildFailed, "glTF");
+        return kExitFailure;
+      }
+      break;
+    case ExportFormat::k3mf:
+      if (!Export3mf(model, surface, up, &bytes)) {
+        PrintMessage(t3m_msg::kBuildFailed, "3MF");
         return kExitFailure;
       }
       break;
     case ExportFormat::kUnknown:
       break;
   }
-  if (triangles == 0) {
-    PrintMessage(t3m_msg::kNothingToWrite, model_path.c_str());
-    return kExitFailure;
-  }
   if (!Save(out_path, bytes)) return kExitFailure;
   PrintMessage(t3m_msg::kExported, model_path.c_str(), out_path.c_str(),
-               triangles);
+               static_cast<int>(surface.faces.size()));
   return kExitSuccess;
 }
 
@@ -216,7 +240,7 @@ int RunRender(const std::string& model_path, const std::string& out_path,
   }
   std::string bytes;
   if (!EncodePng(image, &bytes)) {
-    PrintMessage(t3m_msg::kPngFailed);
+    PrintMessage(t3m_msg::kBuildFailed, "PNG");
     return kExitFailure;
   }
   if (!Save(out_path, bytes)) return kExitFailure;
@@ -248,8 +272,9 @@ int Dispatch(int argc, char** argv) {
   if (command == "info" && args.size() == 2 && options.empty()) {
     return RunInfo(args[1]);
   }
-  if (command == "export" && args.size() == 3 && options.empty()) {
-    return RunExport(args[1], args[2]);
+  if (command == "export" && args.size() == 3 &&
+      options.size() == options.count('u')) {
+    return RunExport(args[1], args[2], options);
   }
   if (command == "render" && args.size() == 3 &&
       options.size() == options.count('s')) {

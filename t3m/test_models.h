@@ -2,12 +2,16 @@
 #ifndef TURNEL_T3M_TEST_MODELS_H_
 #define TURNEL_T3M_TEST_MODELS_H_
 
+#include <tiny_gltf.h>
+
 #include <array>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "base/coding.h"
 #include "base/t3m_format.h"
+#include "t3m/geometry.h"
 #include "t3m/model.h"
 
 using Positions = std::vector<std::array<float, 3>>;
@@ -63,6 +67,50 @@ inline Model AxisPyramid(float apex_x) {
     f.push_back({j, uint16_t(j + 5), uint16_t(j + 6)});  // collapsed
   }
   return MakeModel(p, f);
+}
+
+// The one mesh of a binary glTF file as t3m writes it: float attributes and
+// 32-bit indices. Empty when the glTF library cannot read it.
+struct GlbMesh {
+  std::vector<Vec3> positions;
+  std::vector<Vec3> normals;
+  std::vector<std::array<float, 2>> uvs;
+  std::vector<uint32_t> indices;
+};
+
+inline GlbMesh ReadGlb(const std::string& glb) {
+  tinygltf::Model gltf;
+  std::string error, warning;
+  GlbMesh mesh;
+  if (!tinygltf::TinyGLTF().LoadBinaryFromMemory(
+          &gltf, &error, &warning,
+          reinterpret_cast<const unsigned char*>(glb.data()),
+          static_cast<unsigned int>(glb.size()))) {
+    return mesh;
+  }
+  const tinygltf::Primitive& primitive = gltf.meshes[0].primitives[0];
+  // The values of an accessor, each of width 4-byte words.
+  auto values = [&](int index, size_t width) {
+    const tinygltf::Accessor& accessor = gltf.accessors[index];
+    const unsigned char* data =
+        gltf.buffers[0].data.data() +
+        gltf.bufferViews[accessor.bufferView].byteOffset;
+    std::vector<float> out(accessor.count * width);
+    std::memcpy(out.data(), data, 4 * out.size());
+    return out;
+  };
+  std::vector<float> p = values(primitive.attributes.at("POSITION"), 3);
+  std::vector<float> n = values(primitive.attributes.at("NORMAL"), 3);
+  std::vector<float> t = values(primitive.attributes.at("TEXCOORD_0"), 2);
+  for (size_t i = 0; i + 2 < p.size(); i += 3) {
+    mesh.positions.push_back({p[i], p[i + 1], p[i + 2]});
+    mesh.normals.push_back({n[i], n[i + 1], n[i + 2]});
+    mesh.uvs.push_back({t[2 * i / 3], t[2 * i / 3 + 1]});
+  }
+  std::vector<float> indices = values(primitive.indices, 1);
+  mesh.indices.resize(indices.size());
+  std::memcpy(mesh.indices.data(), indices.data(), 4 * indices.size());
+  return mesh;
 }
 
 #endif  // TURNEL_T3M_TEST_MODELS_H_

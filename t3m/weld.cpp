@@ -2,6 +2,7 @@
 #include "t3m/weld.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 #include <tuple>
 
@@ -22,13 +23,25 @@ std::vector<uint32_t> WeldPositions(const Model& model) {
   std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
     return KeyOf(vertices[a]) < KeyOf(vertices[b]);
   });
-  std::vector<uint32_t> ids(vertices.size());
-  uint32_t id = 0;
+  std::vector<uint32_t> groups(vertices.size());
+  uint32_t group = 0;
   for (size_t k = 0; k < order.size(); ++k) {
     if (k > 0 && KeyOf(vertices[order[k - 1]]) != KeyOf(vertices[order[k]])) {
-      ++id;
+      ++group;
     }
-    ids[order[k]] = id;
+    groups[order[k]] = group;
+  }
+  // Numbered again in the order the records first reach each position, so
+  // that a welded file lists its positions in the model's own order.
+  const uint32_t kUnnumbered = UINT32_MAX;
+  std::vector<uint32_t> number_of(vertices.empty() ? 0 : group + 1,
+                                  kUnnumbered);
+  std::vector<uint32_t> ids(vertices.size());
+  uint32_t next = 0;
+  for (size_t i = 0; i < vertices.size(); ++i) {
+    uint32_t& number = number_of[groups[i]];
+    if (number == kUnnumbered) number = next++;
+    ids[i] = number;
   }
   return ids;
 }

@@ -9,7 +9,8 @@
 
 // A number for each vertex record, the same for records at equal positions
 // (-0 and +0 count as equal) and different otherwise; numbers run from 0 to
-// the count of distinct positions less one, in order of position.
+// the count of distinct positions less one, in the order the records first
+// reach them.
 std::vector<uint32_t> WeldPositions(const Model& model);
 
 #endif  // TURNEL_T3M_WELD_H_
