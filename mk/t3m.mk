@@ -44,3 +44,15 @@ pictures: all
 	  $$t3m render $$model $(PICTURES_DIR)/$$name.png >/dev/null; \
 	  echo "$(PICTURES_DIR)/$$name.png"; \
 	done
+
+# The exports opened in a slicer, a mesh checker and a modeller. These are
+# large installs, so this check stands apart from make check.
+EXPORT_READER_NEEDS := /usr/bin/prusa-slicer:prusa-slicer \
+  /usr/bin/blender:blender /usr/bin/xvfb-run:xvfb /usr/bin/xauth:xauth \
+  /usr/bin/admesh:admesh
+
+.PHONY: check-exports
+
+check-exports: all
+	$(call install_needs,$(EXPORT_READER_NEEDS))
+	scripts/check-exports.sh $(BUILD)
