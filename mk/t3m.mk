@@ -56,3 +56,21 @@ EXPORT_READER_NEEDS := /usr/bin/prusa-slicer:prusa-slicer \
 check-exports: all
 	$(call install_needs,$(EXPORT_READER_NEEDS))
 	scripts/check-exports.sh $(BUILD)
+
+# The README's pictures of the glTF export as a glTF viewer shows it.
+VIEWER_NEEDS := /usr/bin/f3d:f3d /usr/bin/xvfb-run:xvfb /usr/bin/xauth:xauth
+
+.PHONY: export-pictures
+
+export-pictures: all
+	$(call install_needs,$(VIEWER_NEEDS))
+	@set -e; dir=$$(mktemp -d); trap 'rm -rf "$$dir"' EXIT; \
+	cp examples/goblet.txt t3m/testdata/closed_vase.txt $$dir; \
+	for name in goblet closed_vase; do \
+	  (cd $$dir && $(CURDIR)/$(BUILD)/turnel /a:10 $$name.txt $$name >/dev/null \
+	    && $(CURDIR)/$(BUILD)/t3m export $$name.t3m $$name.glb >/dev/null); \
+	  xvfb-run -a f3d $$dir/$$name.glb --resolution=400,400 \
+	    --camera-elevation-angle=30 \
+	    --output=$(PICTURES_DIR)/$$name-glb.png 2>/dev/null; \
+	  echo "$(PICTURES_DIR)/$$name-glb.png"; \
+	done
