@@ -1,23 +1,11 @@
 // The 3MF export: the model as 3MF's XML, packed in a zip.
-#include <cstdarg>
-#include <cstdio>
 #include <vector>
 
+#include "t3m/append_format.h"
 #include "t3m/exporters.h"
 #include "t3m/zip_archive.h"
 
 namespace {
-
-void Append(std::string* out, const char* format, ...)
-    __attribute__((format(printf, 2, 3)));
-void Append(std::string* out, const char* format, ...) {
-  char text[160];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(text, sizeof text, format, args);
-  va_end(args);
-  *out += text;
-}
 
 constexpr char kContentTypes[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -52,15 +40,15 @@ std::string ModelXml(const Model& model, const ExportSurface& surface,
   // Nine significant digits bring every float back to the same bits.
   for (uint32_t record : FirstRecords(surface)) {
     Vec3 p = UpPosition(model.vertices[record], up);
-    Append(&xml, "     <vertex x=\"%.9g\" y=\"%.9g\" z=\"%.9g\"/>\n",
-           static_cast<float>(p.x), static_cast<float>(p.y),
-           static_cast<float>(p.z));
+    AppendFormat(&xml, "     <vertex x=\"%.9g\" y=\"%.9g\" z=\"%.9g\"/>\n",
+                 static_cast<float>(p.x), static_cast<float>(p.y),
+                 static_cast<float>(p.z));
   }
   xml += "    </vertices>\n    <triangles>\n";
   for (const Corners& c : surface.faces) {
-    Append(&xml, "     <triangle v1=\"%u\" v2=\"%u\" v3=\"%u\"/>\n",
-           surface.position_ids[c[0]], surface.position_ids[c[1]],
-           surface.position_ids[c[2]]);
+    AppendFormat(&xml, "     <triangle v1=\"%u\" v2=\"%u\" v3=\"%u\"/>\n",
+                 surface.position_ids[c[0]], surface.position_ids[c[1]],
+                 surface.position_ids[c[2]]);
   }
   xml +=
       "    </triangles>\n"
