@@ -9,7 +9,8 @@ void AppendFormat(std::string* out, const char* format, ...) {
   char text[160];
   va_list args;
   va_start(args, format);
-  const int length = std::vsnprintf(text, sizeof text, format, args);
+  [[maybe_unused]] const int length =
+      std::vsnprintf(text, sizeof text, format, args);
   va_end(args);
   assert(length >= 0 && static_cast<size_t>(length) < sizeof text);
   *out += text;
