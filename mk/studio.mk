@@ -53,12 +53,15 @@ studio-deps:
 # RelWithDebInfo's optimization and NDEBUG, as the native build has them,
 # without the debug information.
 studio-wasm: studio-deps
-	@$(EM_ENV) emcmake cmake -S . -B $(WASM_BUILD) \
+	@mkdir -p $(WASM_BUILD)
+	@$(EM_ENV) emcmake cmake -S . -B $(WASM_BUILD) -Wno-dev \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" \
 	  -DCMAKE_CXX_FLAGS="$(STUDIO_CXX_FLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$(STUDIO_LINK_FLAGS)" \
-	  -DTURNEL_TESTS=OFF -DTURNEL_WERROR=$(WERROR) >/dev/null
+	  -DTURNEL_TESTS=OFF -DTURNEL_WERROR=$(WERROR) \
+	  >$(WASM_BUILD)/configure.log 2>&1 || \
+	  { cat $(WASM_BUILD)/configure.log; exit 1; }
 	@$(EM_ENV) cmake --build $(WASM_BUILD) -j $(JOBS) --target turnel \
 	  -- --no-print-directory
 
