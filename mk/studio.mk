@@ -5,6 +5,7 @@
 #                       http://127.0.0.1:8000/ (PORT= for another port)
 #   make studio-build   build the page only
 #   make check-studio   the page's tests in a headless Chromium
+#   make studio-picture the README's picture of the page, docs/pictures/studio.png
 
 WASM_BUILD ?= build-wasm
 STUDIO_OUT ?= $(BUILD)/studio
@@ -45,7 +46,8 @@ define studio_install
 	fi
 endef
 
-.PHONY: studio studio-deps studio-build studio-wasm studio-npm check-studio
+.PHONY: studio studio-deps studio-build studio-wasm studio-npm check-studio \
+  studio-picture
 
 studio-deps:
 	$(call studio_install,$(STUDIO_NEEDS))
@@ -88,3 +90,7 @@ check-studio: studio-build
 	$(call studio_install,$(STUDIO_CHECK_NEEDS))
 	@$(MAKE) --no-print-directory all
 	node studio/test/studio_test.mjs $(BUILD)/turnel $(STUDIO_OUT)
+
+studio-picture: studio-build
+	$(call studio_install,$(STUDIO_CHECK_NEEDS))
+	node studio/screenshot.mjs $(STUDIO_OUT) docs/pictures/studio.png

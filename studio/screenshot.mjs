@@ -27,7 +27,7 @@ try {
   await page.goto(`http://127.0.0.1:${server.address().port}/?a=10&plot=${plot}`);
   await page.waitForFunction(() => document.getElementById('counts').textContent !== '',
     { polling: 20 });
-  // A still picture: the model at rest, a point selected to show the editor.
+  // A still picture: the model at rest.
   await page.click('#turn');
   await page.screenshot({ path: out });
   console.log(out);
