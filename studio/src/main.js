@@ -338,6 +338,8 @@ function writeUrl() {
   }
   const url = `${location.pathname}${query}`;
   if (url !== `${location.pathname}${location.search}`) history_replace(url);
+  // An opened model has no plot to come back to.
+  if (state.model !== null) return;
   try {
     localStorage.setItem(STORE_KEY, JSON.stringify({ text: state.text, accuracy: state.accuracy, name: state.name }));
   } catch (e) {

@@ -5,6 +5,7 @@
 // Usage: node studio/test/studio_test.mjs BUILD/turnel BUILD/studio
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
+import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -297,6 +298,48 @@ const cases = [
     const saved = await save('#save-model');
     same(saved.name, 'goblet.t3m', 'file name');
     check(saved.bytes.equals(model.model), 'saved bytes differ from the opened file');
+  }],
+
+  ['a damaged model file is refused with a message', async () => {
+    await open(link(example('vase'), 3));
+    const whole = native(example('vase'), 3).model;
+    const cases = {
+      'cut.t3m': whole.subarray(0, whole.length - 1),
+      'astray.t3m': Buffer.concat([whole.subarray(0, whole.length - 2), Buffer.from([0xff, 0x7f])]),
+    };
+    for (const [name, bytes] of Object.entries(cases)) {
+      const file = path.join(work, name);
+      fs.writeFileSync(file, bytes);
+      await (await page.$('#open-file')).uploadFile(file);
+      await page.waitForFunction((shown) => document.getElementById('message').textContent.startsWith(shown),
+        { timeout: 3000, polling: 20 }, `${name}:`);
+      same(await text('#counts'), '', `counts for ${name}`);
+      check(await page.$eval('#save-model', (e) => e.disabled), `${name} can be saved`);
+    }
+  }],
+
+  ['the server serves its folder only, with the types a browser needs', async () => {
+    const get = (target) => new Promise((resolve, reject) => {
+      http.get({ host: '127.0.0.1', port: server.address().port, path: target }, (response) => {
+        response.resume();
+        resolve(response);
+      }).on('error', reject);
+    });
+    const served = {
+      '/': [200, 'text/html; charset=utf-8'],
+      '/turnel.wasm': [200, 'application/wasm'],
+      '/studio.js': [200, 'text/javascript; charset=utf-8'],
+      '/../../../etc/passwd': [404, null],
+      '/%2e%2e/%2e%2e/%2e%2e/etc/passwd': [404, null],
+      [`/${'..%2f'.repeat(12)}etc%2fpasswd`]: [403, null],
+      '/nothing.js': [404, null],
+    };
+    for (const [target, [status, type]] of Object.entries(served)) {
+      const response = await get(target);
+      same(response.statusCode, status, `status of ${target}`);
+      if (type) same(response.headers['content-type'], type, `type of ${target}`);
+      check(response.headers['content-security-policy'], `no policy with ${target}`);
+    }
   }],
 
   ['a plot file opened through the picker is turned', async () => {
