@@ -1,6 +1,13 @@
 // Undo and redo over whole states of the page. A run of changes of one kind
 // (a drag, typing, the accuracy slider) is one step.
 const MERGE_WINDOW_MS = 1000;
+// Plots of megabytes can be opened; the oldest steps go before the history
+// holds more than this many characters and bytes.
+const MAX_HELD = 64 * 1024 * 1024;
+
+function weight(state) {
+  return (state.text ? state.text.length : 0) + (state.model ? state.model.bytes.length : 0);
+}
 
 export class History {
   constructor(initial, limit = 500) {
@@ -15,11 +22,12 @@ export class History {
     return this.entries[this.index];
   }
 
-  // tag: changes with the same tag close together in time merge into one.
-  push(state, tag = null) {
+  // tag: changes with the same tag, each within mergeWindow ms of the one
+  // before, merge into one step.
+  push(state, tag = null, mergeWindow = MERGE_WINDOW_MS) {
     const now = performance.now();
     const merge = tag !== null && tag === this.tag &&
-      now - this.time < MERGE_WINDOW_MS && this.index > 0 &&
+      now - this.time < mergeWindow && this.index > 0 &&
       this.index === this.entries.length - 1;
     this.tag = tag;
     this.time = now;
@@ -29,7 +37,10 @@ export class History {
     }
     this.entries.length = this.index + 1;
     this.entries.push(state);
-    if (this.entries.length > this.limit) this.entries.shift();
+    let held = this.entries.reduce((sum, entry) => sum + weight(entry), 0);
+    while (this.entries.length > 1 && (this.entries.length > this.limit || held > MAX_HELD)) {
+      held -= weight(this.entries.shift());
+    }
     this.index = this.entries.length - 1;
   }
 

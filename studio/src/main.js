@@ -71,7 +71,9 @@ function start() {
   history = new History(state);
   view = new ModelView(ui.view);
   editor = new ProfileEditor(ui.profile, {
-    move: (line, r, y, gesture) => edit(plots.replaceLine(state.text, line, plots.pointLine(r, y)), `move:${gesture}`),
+    // A whole drag is one step, however slow.
+    move: (line, r, y, gesture) => edit(plots.replaceLine(state.text, line, plots.pointLine(r, y)),
+      `move:${gesture}`, null, gesture === 'keys' ? undefined : Infinity),
     insert: (line, r, y) => {
       const at = Math.min(line, plots.splitLines(state.text).length);
       editor.selected = at;
@@ -195,15 +197,15 @@ function onKey(e) {
   e.preventDefault();
 }
 
-function edit(text, tag, from = null) {
-  change({ ...state, text, model: null }, tag, { from });
+function edit(text, tag, from = null, mergeWindow = undefined) {
+  change({ ...state, text, model: null }, tag, { from }, mergeWindow);
 }
 
 // A new state of the page: recorded for undo, then shown.
-function change(next, tag, options = {}) {
+function change(next, tag, options = {}, mergeWindow = undefined) {
   state = next;
   notice = '';
-  history.push(state, tag);
+  history.push(state, tag, mergeWindow);
   show(options);
 }
 

@@ -252,6 +252,11 @@ const cases = [
     await page.keyboard.press('Delete');
     same(await plotText(), '0,0\n50,0\n70,120\n', 'text after Delete');
     same(await text('#counts'), 'vt=33, cn=120', 'counts after Delete');
+    // Undone step by step: the removal, the new point, then the whole drag.
+    for (const expected of ['0,0\n50,0\n70,120\n20,80\n', '0,0\n50,0\n70,120\n', '0,0\n50,0\n50,100']) {
+      await page.click('#undo');
+      same(await plotText(), expected, 'after Undo');
+    }
   }],
 
   ['undo and redo step through edits from the keyboard and the buttons', async () => {
