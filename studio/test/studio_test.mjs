@@ -361,6 +361,18 @@ const cases = [
     check(saved.bytes.equals(expected.model), 'model differs from turnel\'s');
   }],
 
+  ['a plot dropped on the page is turned', async () => {
+    await open(link(example('vase'), 4));
+    await page.evaluate((plot) => {
+      const dropped = new DataTransfer();
+      dropped.items.add(new File([plot], 'goblet.txt', { type: 'text/plain' }));
+      document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: dropped, bubbles: true }));
+    }, example('goblet'));
+    await page.waitForFunction((counts) => document.getElementById('counts').textContent === counts,
+      { timeout: 3000, polling: 20 }, native(example('goblet'), 4).counts);
+    same(await plotText(), example('goblet'), 'text');
+  }],
+
   ['markup in a link is a plot like any other: shown as text, run never', async () => {
     const markup = '<img src=x onerror=alert(1)>';
     await open(`?plot=${encodeURIComponent(markup)}`);
