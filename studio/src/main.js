@@ -92,6 +92,7 @@ function start() {
     show({ fit: true });
   }, (error) => {
     ui.message.textContent = `The converter did not load: ${error}`;
+    ui.message.hidden = false;
   });
 }
 
@@ -289,7 +290,10 @@ function runTurnel() {
     // An abort leaves the runtime unusable: a fresh one takes the next run.
     const failed = converter;
     converter = null;
-    failed.start().then(() => { converter = failed; }, () => {});
+    failed.start().then(() => {
+      converter = failed;
+      show({});
+    }, () => {});
     return { text: `turnel stopped: ${e}`, model: null };
   }
 }
