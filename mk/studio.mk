@@ -11,10 +11,10 @@ WASM_BUILD ?= build-wasm
 STUDIO_OUT ?= $(BUILD)/studio
 PORT ?= 8000
 
-# Debian's emscripten, the parser its optimizer loads, and Node with npm.
-# A Node installed under the same package name from elsewhere is kept: it
-# satisfies emscripten's dependency, and brings its own npm.
-STUDIO_NEEDS := /usr/bin/em++:emscripten \
+# CMake, Debian's emscripten, the parser its optimizer loads, and Node with
+# npm. A Node installed under the same package name from elsewhere is kept:
+# it satisfies emscripten's dependency, and brings its own npm.
+STUDIO_NEEDS := /usr/bin/cmake:cmake /usr/bin/em++:emscripten \
   /usr/share/nodejs/acorn/package.json:node-acorn /usr/bin/node:nodejs \
   /usr/bin/npm:npm
 STUDIO_CHECK_NEEDS := /usr/bin/chromium:chromium
