@@ -98,3 +98,4 @@ clean:
 
 include mk/hardening.mk
 include mk/t3m.mk
+include mk/studio.mk
