@@ -19,7 +19,8 @@ TESTS ?= AUTO
 BUILD_NEEDS := /usr/bin/cmake:cmake /usr/bin/g++:g++
 TEST_NEEDS := /usr/include/gtest/gtest.h:libgtest-dev
 
-# $(call install_needs,NEEDS): installs the packages of NEEDS that are missing.
+# $(call install_needs,NEEDS[,APT_FLAGS]): installs the packages of NEEDS that
+# are missing, passing APT_FLAGS to apt-get install.
 define install_needs
 	@missing=""; \
 	for need in $(1); do \
@@ -28,7 +29,7 @@ define install_needs
 	if [ -n "$$missing" ]; then \
 	  echo "installing:$$missing"; \
 	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
-	    apt-get install -y -qq $$missing >/dev/null; \
+	    apt-get install -y -qq $(2) $$missing >/dev/null; \
 	fi
 endef
 

@@ -32,25 +32,15 @@ STUDIO_LINK_FLAGS := -O2 -sMODULARIZE=1 -sEXPORT_ES6=1 \
   -sEXPORTED_FUNCTIONS=_main,_fflush \
   -sEXPORTED_RUNTIME_METHODS=callMain,FS
 
-# $(call studio_install,NEEDS): as install_needs, without the packages only
-# recommended, which for a browser and a compiler are many and unused here.
-define studio_install
-	@missing=""; \
-	for need in $(1); do \
-	  test -e "$${need%%:*}" || missing="$$missing $${need#*:}"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "installing:$$missing"; \
-	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
-	    apt-get install -y -qq --no-install-recommends $$missing >/dev/null; \
-	fi
-endef
+# Without the packages only recommended, which for a browser and a compiler
+# are many and unused here.
+NO_RECOMMENDS := --no-install-recommends
 
 .PHONY: studio studio-deps studio-build studio-wasm studio-npm check-studio \
   studio-picture
 
 studio-deps:
-	$(call studio_install,$(STUDIO_NEEDS))
+	$(call install_needs,$(STUDIO_NEEDS),$(NO_RECOMMENDS))
 
 # RelWithDebInfo's optimization and NDEBUG, as the native build has them,
 # without the debug information.
@@ -87,10 +77,10 @@ studio: studio-build
 
 # The native program gives the bytes the page's must equal.
 check-studio: studio-build
-	$(call studio_install,$(STUDIO_CHECK_NEEDS))
+	$(call install_needs,$(STUDIO_CHECK_NEEDS),$(NO_RECOMMENDS))
 	@$(MAKE) --no-print-directory all
 	node studio/test/studio_test.mjs $(BUILD)/turnel $(STUDIO_OUT)
 
 studio-picture: studio-build
-	$(call studio_install,$(STUDIO_CHECK_NEEDS))
+	$(call install_needs,$(STUDIO_CHECK_NEEDS),$(NO_RECOMMENDS))
 	node studio/screenshot.mjs $(STUDIO_OUT) docs/pictures/studio.png
