@@ -37,7 +37,7 @@ STUDIO_LINK_FLAGS := -O2 -sMODULARIZE=1 -sEXPORT_ES6=1 \
 NO_RECOMMENDS := --no-install-recommends
 
 .PHONY: studio studio-deps studio-build studio-wasm studio-npm check-studio \
-  studio-picture
+  studio-browser studio-picture
 
 studio-deps:
 	$(call install_needs,$(STUDIO_NEEDS),$(NO_RECOMMENDS))
@@ -76,11 +76,12 @@ studio: studio-build
 	node studio/server.js $(STUDIO_OUT) $(PORT)
 
 # The native program gives the bytes the page's must equal.
-check-studio: studio-build
+studio-browser:
 	$(call install_needs,$(STUDIO_CHECK_NEEDS),$(NO_RECOMMENDS))
+
+check-studio: studio-build studio-browser
 	@$(MAKE) --no-print-directory all
 	node studio/test/studio_test.mjs $(BUILD)/turnel $(STUDIO_OUT)
 
-studio-picture: studio-build
-	$(call install_needs,$(STUDIO_CHECK_NEEDS),$(NO_RECOMMENDS))
+studio-picture: studio-build studio-browser
 	node studio/screenshot.mjs $(STUDIO_OUT) docs/pictures/studio.png

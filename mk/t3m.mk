@@ -47,9 +47,10 @@ pictures: all
 
 # The exports opened in a slicer, a mesh checker and a modeller. These are
 # large installs, so this check stands apart from make check.
+# Desktop programs run under a virtual display.
+XVFB_NEEDS := /usr/bin/xvfb-run:xvfb /usr/bin/xauth:xauth
 EXPORT_READER_NEEDS := /usr/bin/prusa-slicer:prusa-slicer \
-  /usr/bin/blender:blender /usr/bin/xvfb-run:xvfb /usr/bin/xauth:xauth \
-  /usr/bin/admesh:admesh
+  /usr/bin/blender:blender /usr/bin/admesh:admesh $(XVFB_NEEDS)
 
 .PHONY: check-exports
 
@@ -58,7 +59,7 @@ check-exports: all
 	scripts/check-exports.sh $(BUILD)
 
 # The README's pictures of the glTF export as a glTF viewer shows it.
-VIEWER_NEEDS := /usr/bin/f3d:f3d /usr/bin/xvfb-run:xvfb /usr/bin/xauth:xauth
+VIEWER_NEEDS := /usr/bin/f3d:f3d $(XVFB_NEEDS)
 
 .PHONY: export-pictures
 

@@ -15,7 +15,7 @@ ExportSurface PrepareSurface(const Model& model) {
                                                surface.position_ids.end()) +
                              1;
   }
-  const MeshStats stats = ComputeStats(model);
+  const MeshStats stats = ComputeStats(model, surface.position_ids);
   // Only a closed surface has an inside; an open one keeps the way it was
   // drawn.
   surface.turned = stats.closed && stats.volume < 0.0;

@@ -58,6 +58,10 @@ void CountEdges(std::vector<EdgeUse>* uses, MeshStats* stats) {
 }  // namespace
 
 MeshStats ComputeStats(const Model& model) {
+  return ComputeStats(model, WeldPositions(model));
+}
+
+MeshStats ComputeStats(const Model& model, const std::vector<uint32_t>& ids) {
   MeshStats stats;
   stats.vertex_count = static_cast<int32_t>(model.vertices.size());
   stats.conn_count = static_cast<int32_t>(model.conns.size());
@@ -65,7 +69,6 @@ MeshStats ComputeStats(const Model& model) {
   AddBounds(model, &stats);
   // Volumes taken about the middle of the box lose less to cancellation.
   const Vec3 origin = (stats.min + stats.max) * 0.5;
-  const std::vector<uint32_t> ids = WeldPositions(model);
   std::vector<EdgeUse> uses;
   int32_t kept = 0;
   for (int32_t t = 0; t < stats.triangle_count; ++t) {

@@ -4,6 +4,7 @@
 #define TURNEL_T3M_MESH_STATS_H_
 
 #include <cstdint>
+#include <vector>
 
 #include "t3m/geometry.h"
 #include "t3m/model.h"
@@ -33,5 +34,8 @@ struct MeshStats {
 
 // The model's indices must lie inside its vertex list, as the reader ensures.
 MeshStats ComputeStats(const Model& model);
+// The same, for a caller that has welded the positions already.
+MeshStats ComputeStats(const Model& model,
+                       const std::vector<uint32_t>& position_ids);
 
 #endif  // TURNEL_T3M_MESH_STATS_H_

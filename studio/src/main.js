@@ -335,8 +335,7 @@ function writeUrl() {
   let query = '';
   ui.shareNote.textContent = '';
   if (state.model === null) {
-    // Commas are left as they are: the link stays readable.
-    query = `?a=${state.accuracy}&plot=${encodeURIComponent(state.text).replace(/%2C/g, ',')}`;
+    query = plots.shareQuery(state.text, state.accuracy);
     if (query.length > MAX_URL_CHARS) {
       query = `?a=${state.accuracy}`;
       ui.shareNote.textContent = 'This plot is too long for a link; save it instead.';

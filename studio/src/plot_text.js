@@ -6,6 +6,12 @@ const POINT_LINE = /^\s*"?\s*(-?\d{1,6})\s*"?\s*,\s*"?\s*(-?\d{1,6})\s*"?\s*$/;
 
 export const LIMIT = 2500;
 
+// The address query that opens this plot at this accuracy. Commas are left
+// as they are, so that the link stays readable.
+export function shareQuery(text, accuracy) {
+  return `?a=${accuracy}&plot=${encodeURIComponent(text).replace(/%2C/g, ',')}`;
+}
+
 // Lines as turnel counts them: a final line end ends the last line, it does
 // not begin another.
 export function splitLines(text) {

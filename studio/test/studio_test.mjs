@@ -9,7 +9,8 @@ import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import puppeteer from 'puppeteer-core';
+import { launchChromium } from '../chromium.mjs';
+import { shareQuery } from '../src/plot_text.js';
 import { startServer } from '../server.js';
 
 const [turnelArg, studioArg] = process.argv.slice(2);
@@ -53,9 +54,6 @@ function native(text, accuracy) {
   };
 }
 
-const link = (text, accuracy) =>
-  `?a=${accuracy}&plot=${encodeURIComponent(text).replace(/%2C/g, ',')}`;
-
 function check(condition, what) {
   if (!condition) throw new Error(what);
 }
@@ -66,15 +64,8 @@ function same(actual, expected, what) {
 
 const server = await startServer(path.resolve(studioArg), 0);
 const base = `http://127.0.0.1:${server.address().port}/`;
-const browser = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium',
-  headless: true,
-  protocolTimeout: 30000,
-  userDataDir: path.join(work, 'profile'),
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update',
-    '--disable-sync', '--enable-unsafe-swiftshader'],
-});
+const browser = await launchChromium(path.join(work, 'profile'),
+  { protocolTimeout: 30000 });
 const page = await browser.newPage();
 await page.setViewport({ width: 1280, height: 720 });
 const pageErrors = [];
@@ -204,7 +195,7 @@ const cases = [
 
   ...EXAMPLES.flatMap((name) => [1, 4, 10].map((accuracy) => [
     `the model saved from ${name} at /a:${accuracy} is turnel's, byte for byte`, async () => {
-      await open(link(example(name), accuracy));
+      await open(shareQuery(example(name), accuracy));
       const expected = native(example(name), accuracy);
       same(await text('#counts'), expected.counts, 'counts');
       const saved = await save('#save-model');
@@ -215,21 +206,21 @@ const cases = [
     }])),
 
   ['the 200-point profile at /a:10 saves turnel\'s bytes', async () => {
-    await open(link(LARGEST, 10));
+    await open(shareQuery(LARGEST, 10));
     const saved = await save('#save-model');
     check(saved.bytes.equals(native(LARGEST, 10).model), 'the model differs from turnel\'s');
     figures.compared = (figures.compared || 0) + 1;
   }],
 
   ['the saved plot is the text turnel read', async () => {
-    await open(link(example('goblet'), 3));
+    await open(shareQuery(example('goblet'), 3));
     const saved = await save('#save-plot');
     same(saved.bytes.toString('utf8'), example('goblet'), 'saved plot');
   }],
 
   ['a value out of range shows turnel\'s message and marks its line', async () => {
     const bad = '0,0\n50,0\n9999,100\n';
-    await open(link(bad, 4));
+    await open(shareQuery(bad, 4));
     const expected = native(bad, 4);
     check(expected.model === null && expected.message.includes('2行'), `turnel: ${expected.message}`);
     same(await messageShown(), expected.message, 'message');
@@ -290,7 +281,7 @@ const cases = [
   }],
 
   ['a model file opened through the picker is shown as it is', async () => {
-    await open(link(example('vase'), 3));
+    await open(shareQuery(example('vase'), 3));
     const model = native(example('goblet'), 4);
     const named = path.join(work, 'goblet.t3m');
     fs.copyFileSync(model.modelPath, named);
@@ -306,7 +297,7 @@ const cases = [
   }],
 
   ['a damaged model file is refused with a message', async () => {
-    await open(link(example('vase'), 3));
+    await open(shareQuery(example('vase'), 3));
     const whole = native(example('vase'), 3).model;
     const cases = {
       'cut.t3m': whole.subarray(0, whole.length - 1),
@@ -348,7 +339,7 @@ const cases = [
   }],
 
   ['a plot file opened through the picker is turned', async () => {
-    await open(link(example('vase'), 5));
+    await open(shareQuery(example('vase'), 5));
     const named = path.join(work, 'bowl.txt');
     fs.writeFileSync(named, example('bowl'));
     await (await page.$('#open-file')).uploadFile(named);
@@ -362,7 +353,7 @@ const cases = [
   }],
 
   ['a plot dropped on the page is turned', async () => {
-    await open(link(example('vase'), 4));
+    await open(shareQuery(example('vase'), 4));
     await page.evaluate((plot) => {
       const dropped = new DataTransfer();
       dropped.items.add(new File([plot], 'goblet.txt', { type: 'text/plain' }));
@@ -383,7 +374,7 @@ const cases = [
   }],
 
   ['a plot past the bound is refused with a message, a long link still opens', async () => {
-    await open(link(example('vase'), 3));
+    await open(shareQuery(example('vase'), 3));
     const huge = path.join(work, 'huge.txt');
     fs.writeFileSync(huge, '0,0\n'.repeat(1_250_001));
     await (await page.$('#open-file')).uploadFile(huge);
@@ -399,11 +390,11 @@ const cases = [
   }],
 
   ['the first view and a full edit cycle of 200 points at /a:10 are fast', async () => {
-    await open(link(example('vase'), 4));
+    await open(shareQuery(example('vase'), 4));
     const first = await page.evaluate(() => performance.getEntriesByName('first-view')[0].startTime);
     figures.push(`first view: ${first.toFixed(0)} ms after navigation`);
     check(first <= FIRST_VIEW_MS, `first view after ${first} ms`);
-    await open(link(VASE_200, 10));
+    await open(shareQuery(VASE_200, 10));
     // Each edit moves one point, as a drag does; timed from the change of
     // the text to the drawn model.
     const times = await page.evaluate(() => {
