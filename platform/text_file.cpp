@@ -3,6 +3,7 @@
 // applied here.
 #include "platform/text_file.h"
 
+#include <cstring>
 #include <utility>
 
 #include "platform/file_read.h"
@@ -24,17 +25,18 @@ class TextFile::TextModeStream : public TextStream {
  protected:
   Refill Underflow(const char** begin, const char** end) override {
     size_t produced = 0;
-    if (!Translate(&produced)) return Refill::kError;
+    const char* text = out_;
+    if (!Translate(&text, &produced)) return Refill::kError;
     if (produced == 0) return Refill::kEnd;
-    *begin = out_;
-    *end = out_ + produced;
+    *begin = text;
+    *end = text + produced;
     return Refill::kData;
   }
 
  private:
-  // Fills out_ with translated text, none once the input has ended; false on
-  // a failed read.
-  bool Translate(size_t* produced) {
+  // Points *text at the next translated text, none once the input has ended;
+  // false on a failed read.
+  bool Translate(const char** text, size_t* produced) {
     while (*produced == 0 && !ended_) {
       DWORD n = 0;
       if (!file_.api().read_file(file_.get(), raw_, kChunk, &n)) return false;
@@ -43,6 +45,13 @@ class TextFile::TextModeStream : public TextStream {
         if (pending_cr_) out_[(*produced)++] = '\r';
         pending_cr_ = false;
         ended_ = true;
+        break;
+      }
+      // A chunk with nothing to translate is read where it lies.
+      if (!pending_cr_ && std::memchr(raw_, '\r', n) == nullptr &&
+          std::memchr(raw_, kEndOfText, n) == nullptr) {
+        *text = raw_;
+        *produced = n;
         break;
       }
       for (DWORD i = 0; i < n; ++i) {
