@@ -4,8 +4,6 @@
 
 #include <cassert>
 
-const char kEndOfLineMarker[] = "#EMPTY_LINE";
-
 namespace {
 
 constexpr char kQuote = '"';
@@ -30,14 +28,14 @@ int FieldSplitter::ReadField(std::string* field) {
     ReadQuoted(field);
     if (IsEof()) return 1;
     // Whatever follows the closing quote, up to the next comma, is dropped.
-    std::string scratch;
-    ReadToComma(&scratch);
+    SkipToComma();
     return 1;
   }
   // Even a comma here opens the field: an empty field cannot be written
   // unquoted.
-  field->push_back(c);
-  ReadToComma(field);
+  const size_t start = position_ - 1;
+  const size_t end = SkipToComma();
+  field->assign(line_, start, end - start);
   return 1;
 }
 
@@ -58,18 +56,16 @@ void FieldSplitter::ReadQuoted(std::string* field) {
   }
 }
 
-void FieldSplitter::ReadToComma(std::string* text) {
-  // The characters up to the comma go in one piece; a line without one
-  // ends, as a read past its last character ends it.
+size_t FieldSplitter::SkipToComma() {
+  // A line without a comma ends, as a read past its last character ends it.
   const size_t comma = line_.find(kComma, position_);
-  const size_t end = comma == std::string::npos ? line_.size() : comma;
-  text->append(line_, position_, end - position_);
   if (comma == std::string::npos) {
     position_ = line_.size();
     eof_ = true;
-  } else {
-    position_ = comma + 1;
+    return position_;
   }
+  position_ = comma + 1;
+  return comma;
 }
 
 bool FieldSplitter::Get(char* c) {

@@ -8,7 +8,7 @@
 
 // What ReadField yields once the line has no character left; the table drops
 // every field with this text.
-extern const char kEndOfLineMarker[];
+inline constexpr char kEndOfLineMarker[] = "#EMPTY_LINE";
 
 class FieldSplitter {
  public:
@@ -22,7 +22,9 @@ class FieldSplitter {
 
  private:
   void ReadQuoted(std::string* field);
-  void ReadToComma(std::string* text);
+  // Takes the characters up to the next comma and the comma itself; gives
+  // where the characters taken before the comma end.
+  size_t SkipToComma();
   // False, and the end state set, when no character is left.
   bool Get(char* c);
   void Unget();

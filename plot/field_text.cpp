@@ -1,6 +1,8 @@
 // The text of one plot field, kept only while it fits the field limit.
 #include "plot/field_text.h"
 
+#include <utility>
+
 #include "winapi.h"
 
 int FieldText::Assign(const std::string& text) {
@@ -9,5 +11,14 @@ int FieldText::Assign(const std::string& text) {
     return 0;
   }
   text_ = text;
+  return 1;
+}
+
+int FieldText::Assign(std::string&& text) {
+  if (text.size() > static_cast<size_t>(kMaxFieldBytes)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  text_ = std::move(text);
   return 1;
 }

@@ -13,6 +13,8 @@ class FieldText {
   // 1 and the text stored; or 0, ERROR_INVALID_PARAMETER recorded and the
   // old text kept, when text is longer than kMaxFieldBytes.
   int Assign(const std::string& text);
+  // The same, taking the text over rather than copying it when it is stored.
+  int Assign(std::string&& text);
 
   const char* Text() const { return text_.c_str(); }
   int32_t Length() const { return static_cast<int32_t>(text_.size()); }

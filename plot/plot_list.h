@@ -2,6 +2,7 @@
 #ifndef TURNEL_PLOT_PLOT_LIST_H_
 #define TURNEL_PLOT_PLOT_LIST_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -18,6 +19,8 @@ class PlotList {
   int32_t Count() const { return static_cast<int32_t>(points_.size()); }
   const PlotPoint& At(int32_t index) const { return points_[index]; }
   void Append(const PlotPoint& point) { points_.push_back(point); }
+  // Room for n points without growing again.
+  void Reserve(int32_t n) { points_.reserve(n > 0 ? static_cast<size_t>(n) : 0); }
   // Copies every point, in order, into an array of Count() records.
   int32_t CopyTo(PlotPoint* destination) const;
 

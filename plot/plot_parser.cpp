@@ -11,6 +11,7 @@ int PlotParser::Parse(const RowList& rows, PlotList& points) {
     PrintMessage(msg::kPlotTooManyRows);
     return 0;
   }
+  points.Reserve(points.Count() + rows.Count());
   for (int32_t i = 0; i < rows.Count(); ++i) {
     const FieldList& row = rows.At(i);
     if (row.Count() != 2) {

@@ -3,9 +3,16 @@
 #include "plot/text_table.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "platform/text_file.h"
+
+namespace {
+
+constexpr int32_t kReservedRows = 1024;
+
+}  // namespace
 
 int TextTable::ReadAll(const char* path, RowList& rows, int32_t max_rows) {
   TextFile file;
@@ -14,6 +21,9 @@ int TextTable::ReadAll(const char* path, RowList& rows, int32_t max_rows) {
   try {
     Attach(&file.Stream());
     rows.Clear();
+    // A plot's few hundred rows then never move; a longer table grows as
+    // it goes.
+    rows.Reserve(std::min(max_rows, kReservedRows));
     for (;;) {
       FieldList row;
       if (!ReadRow(&row)) {
@@ -53,7 +63,7 @@ int TextTable::ReadRow(FieldList* row) {
   }
   SplitLine(line, &tokens_);
   FieldList fields;
-  if (!StoreFields(tokens_, &fields)) return 0;
+  if (!StoreFields(&tokens_, &fields)) return 0;
   *row = std::move(fields);
   return 1;
 }
@@ -65,19 +75,21 @@ int TextTable::SplitLine(const std::string& line,
   std::string field;
   do {
     splitter_.ReadField(&field);
-    if (field != kEndOfLineMarker) tokens->push_back(field);
+    if (field != std::string_view(kEndOfLineMarker)) {
+      tokens->push_back(std::move(field));
+    }
   } while (!splitter_.IsEof());
   return 1;
 }
 
-int TextTable::StoreFields(const std::vector<std::string>& tokens,
+int TextTable::StoreFields(std::vector<std::string>* tokens,
                            FieldList* row) {
   row->Clear();
   row->Reserve(static_cast<int32_t>(
-      std::min(tokens.size(), static_cast<size_t>(kMaxFieldsPerRow))));
-  for (const std::string& token : tokens) {
+      std::min(tokens->size(), static_cast<size_t>(kMaxFieldsPerRow))));
+  for (std::string& token : *tokens) {
     FieldText field;
-    if (!field.Assign(token)) return 0;
+    if (!field.Assign(std::move(token))) return 0;
     // Fields past the row's capacity are dropped without failing the read.
     row->Add(std::move(field), -1);
   }

@@ -36,7 +36,8 @@ class TextTable {
  private:
   int ReadRow(FieldList* row);
   int SplitLine(const std::string& line, std::vector<std::string>* tokens);
-  int StoreFields(const std::vector<std::string>& tokens, FieldList* row);
+  // Takes the tokens' texts over.
+  int StoreFields(std::vector<std::string>* tokens, FieldList* row);
   void Attach(TextStream* stream);
   bool IsEof() const;
 
