@@ -4,10 +4,12 @@
 #include "base/messages.h"
 #include "lib3d/torvane3d.h"
 #include "platform/interrupts.h"
+#include "platform/memory.h"
 #include "winapi.h"
 
 int main(int argc, char** argv) {
   TreatWriteSignalsAsErrors();
+  KeepFreedMemoryUntilExit();
   HWND window = GetConsoleWindow();
   RECT rect = {0, 0, 0, 0};
   GetClientRect(window, &rect);

@@ -1,10 +1,12 @@
-// Backing a block with memory before it is written: on Linux one madvise call
-// fills in every whole page of the block.
+// Memory from the system on POSIX: on Linux one madvise call fills in every
+// whole page of a block, and the allocator is told not to trim its heap.
 #include "platform/memory.h"
 
+#include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdint>
 
 #if defined(__linux__) && !defined(MADV_POPULATE_WRITE)
@@ -27,4 +29,10 @@ void PrepareForWriting(void* block, size_t bytes) {
   (void)block;
   (void)bytes;
 #endif
+}
+
+void KeepFreedMemoryUntilExit() {
+  // Freed memory at the top of the heap is otherwise handed back past 128 KiB,
+  // as when the model file's buffers go just before the program ends.
+  mallopt(M_TRIM_THRESHOLD, INT_MAX);
 }
