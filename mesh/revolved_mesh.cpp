@@ -72,22 +72,41 @@ void RevolvedMesh::FillPositions(MeshVertex* vertices) const {
 }
 
 void RevolvedMesh::FillConns(MeshConn* conns) const {
+  if (count < 2) return;
   const int32_t segments = GetSegmentCount();
   MeshConn* cursor = conns;
-  for (int32_t i = 0; i + 1 < count; ++i) {
-    for (int32_t j = 0; j < segments; ++j) {
-      // Wound so that the face turns towards the axis where the profile climbs.
-      const MeshConn a = static_cast<MeshConn>(VertexIndex(j, i));
-      const MeshConn b = static_cast<MeshConn>(VertexIndex(j + 1, i));
-      const MeshConn c = static_cast<MeshConn>(VertexIndex(j + 1, i + 1));
-      const MeshConn d = static_cast<MeshConn>(VertexIndex(j, i + 1));
-      *cursor++ = a;
-      *cursor++ = b;
-      *cursor++ = c;
-      *cursor++ = a;
-      *cursor++ = c;
-      *cursor++ = d;
+  for (int32_t j = 0; j < segments; ++j) {
+    // Wound so that the face turns towards the axis where the profile climbs.
+    const MeshConn a = static_cast<MeshConn>(VertexIndex(j, 0));
+    const MeshConn b = static_cast<MeshConn>(VertexIndex(j + 1, 0));
+    const MeshConn c = static_cast<MeshConn>(VertexIndex(j + 1, 1));
+    const MeshConn d = static_cast<MeshConn>(VertexIndex(j, 1));
+    *cursor++ = a;
+    *cursor++ = b;
+    *cursor++ = c;
+    *cursor++ = a;
+    *cursor++ = c;
+    *cursor++ = d;
+  }
+  // Every later band is the first moved up by whole rings. The entries are
+  // taken eight at a time through a copy, which the compiler adds as one
+  // vector; MeshConn wraps the same way the index casts above do.
+  constexpr int32_t kLanes = 8;
+  const int32_t band_size = 6 * segments;
+  for (int32_t i = 1; i + 1 < count; ++i) {
+    const MeshConn offset = static_cast<MeshConn>(VertexIndex(0, i));
+    int32_t k = 0;
+    for (; k + kLanes <= band_size; k += kLanes) {
+      MeshConn lanes[kLanes];
+      for (int32_t l = 0; l < kLanes; ++l) lanes[l] = conns[k + l];
+      for (int32_t l = 0; l < kLanes; ++l) {
+        cursor[k + l] = static_cast<MeshConn>(lanes[l] + offset);
+      }
     }
+    for (; k < band_size; ++k) {
+      cursor[k] = static_cast<MeshConn>(conns[k] + offset);
+    }
+    cursor += band_size;
   }
   assert(cursor - conns == GetConnCount());
 }
