@@ -10,7 +10,9 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <sys/resource.h>
+#include <signal.h>
+#include <sys/ptrace.h>
+#include <sys/types.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -30,8 +32,6 @@ static double Now(void) {
   return (double)t.tv_sec + (double)t.tv_nsec * 1e-9;
 }
 
-/* posix_spawn shares the timer's memory until the exec instead of copying
- * it, so the child's peak resident size is the command's own. */
 static int RunOnce(struct Command* command, int run) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -44,13 +44,60 @@ static int RunOnce(struct Command* command, int run) {
   posix_spawn_file_actions_destroy(&actions);
   if (!spawned) return 0;
   int status = 0;
-  struct rusage usage;
-  if (wait4(pid, &status, 0, &usage) != pid) return 0;
+  if (waitpid(pid, &status, 0) != pid) return 0;
   command->seconds[run] = Now() - start;
-  if (usage.ru_maxrss > command->max_rss_kib) {
-    command->max_rss_kib = usage.ru_maxrss;
-  }
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+/* The "VmHWM" line of a live process: the peak resident size of the program
+ * it now runs, not counting what the process held before its exec. */
+static long ReadPeakKib(pid_t pid) {
+  char path[64];
+  snprintf(path, sizeof path, "/proc/%d/status", (int)pid);
+  FILE* status = fopen(path, "r");
+  if (status == NULL) return -1;
+  char line[256];
+  long kib = -1;
+  while (fgets(line, sizeof line, status) != NULL) {
+    if (sscanf(line, "VmHWM: %ld kB", &kib) == 1) break;
+  }
+  fclose(status);
+  return kib;
+}
+
+/* One untimed run, stopped by the kernel as it exits, while its memory is
+ * still there to be read. A child's ru_maxrss would not do: it counts the
+ * memory the child shared with the timer before its exec. Gives -1 when the
+ * run fails or cannot be traced. */
+static long PeakRssKib(const struct Command* command) {
+  pid_t pid = fork();
+  if (pid < 0) return -1;
+  if (pid == 0) {
+    int null = open("/dev/null", O_WRONLY);
+    if (null < 0 || dup2(null, STDOUT_FILENO) < 0 ||
+        ptrace(PTRACE_TRACEME, 0, NULL, NULL) != 0) {
+      _exit(127);
+    }
+    execv(command->argv[0], command->argv);
+    _exit(127);
+  }
+  long kib = -1;
+  int status = 0;
+  /* The first stop is at the exec; from there on, stop once more at exit. */
+  int stops = 0;
+  while (waitpid(pid, &status, 0) == pid && WIFSTOPPED(status)) {
+    int forward = 0;
+    if (stops++ == 0) {
+      ptrace(PTRACE_SETOPTIONS, pid, NULL, (void*)PTRACE_O_TRACEEXIT);
+    } else if (status >> 8 == (SIGTRAP | (PTRACE_EVENT_EXIT << 8))) {
+      kib = ReadPeakKib(pid);
+    } else {
+      forward = WSTOPSIG(status);
+    }
+    ptrace(PTRACE_CONT, pid, NULL, (void*)(long)forward);
+  }
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+  return kib;
 }
 
 static int CompareDoubles(const void* a, const void* b) {
@@ -93,6 +140,13 @@ int main(int argc, char** argv) {
        0},
   };
   if (commands[0].seconds == NULL || commands[1].seconds == NULL) return 1;
+  for (int c = 0; c < 2; ++c) {
+    commands[c].max_rss_kib = PeakRssKib(&commands[c]);
+    if (commands[c].max_rss_kib < 0) {
+      fprintf(stderr, "%s: no peak memory measured\n", commands[c].name);
+      return 1;
+    }
+  }
   /* Unmeasured warm-up runs bring both programs into the page cache. */
   for (int run = 0; run < 5; ++run) {
     for (int c = 0; c < 2; ++c) {
