@@ -35,7 +35,9 @@ int FieldSplitter::ReadField(std::string* field) {
   // unquoted.
   const size_t start = position_ - 1;
   const size_t end = SkipToComma();
-  field->assign(line_, start, end - start);
+  // Appended to the cleared field: an assignment takes the library's general
+  // replace, twice the work for a field of a few characters.
+  field->append(line_, start, end - start);
   return 1;
 }
 

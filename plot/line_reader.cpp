@@ -37,7 +37,8 @@ int LineReader::ReadLine(std::string* line) {
   }
   if (!stream_->fail()) {
     // A zero byte inside the line ends its text.
-    line->assign(buffer);
+    line->clear();
+    line->append(buffer);
     return 1;
   }
   SetLastError(ERROR_READ_FAULT);
