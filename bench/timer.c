@@ -52,7 +52,7 @@ static int RunOnce(struct Command* command, int run) {
 /* The "VmHWM" line of a live process: the peak resident size of the program
  * it now runs, not counting what the process held before its exec. Memory
  * handed back to the system before exit can go unseen by it; turnel hands
- * none back, and the floor's image is never resident. */
+ * none back, and the floor touches one page of its image. */
 static long ReadPeakKib(pid_t pid) {
   char path[64];
   snprintf(path, sizeof path, "/proc/%d/status", (int)pid);
