@@ -82,6 +82,29 @@ TEST(RevolvedMeshTest, LargestMeshStaysWithinSixteenBitIndices) {
   for (int j = 0; j < 23; ++j) EXPECT_EQ(mesh.vertices[4577 + j].v, 1.0f);
 }
 
+TEST(RevolvedMeshTest, EveryBandJoinsItsTwoRingsAtEveryAccuracy) {
+  for (int32_t accuracy = 1; accuracy <= 10; ++accuracy) {
+    SCOPED_TRACE(accuracy);
+    const Built mesh = Build(accuracy, {{-5, 0}, {-6, 1}, {-7, 2}, {-8, 3}});
+    const int32_t per_ring = mesh.per_ring;
+    const int32_t segments = per_ring - 1;
+    ASSERT_EQ(mesh.conns.size(), size_t(6 * segments * 3));
+    size_t k = 0;
+    for (int32_t i = 0; i < 3; ++i) {
+      for (int32_t j = 0; j < segments; ++j, k += 6) {
+        const int32_t a = i * per_ring + j, b = a + 1;
+        const int32_t c = b + per_ring, d = a + per_ring;
+        EXPECT_EQ(
+            std::vector<MeshConn>(mesh.conns.begin() + k,
+                                  mesh.conns.begin() + k + 6),
+            (std::vector<MeshConn>{MeshConn(a), MeshConn(b), MeshConn(c),
+                                   MeshConn(a), MeshConn(c), MeshConn(d)}))
+            << "band " << i << ", segment " << j;
+      }
+    }
+  }
+}
+
 struct OrientationCase {
   const char* name;
   std::vector<PlotPoint> points;
