@@ -6,11 +6,11 @@
  * The commands run with standard output sent to /dev/null. Exit status 1 when
  * a run fails, so that a broken conversion is never timed as a fast one. */
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <signal.h>
 #include <sys/ptrace.h>
 #include <sys/types.h>
 #include <sys/wait.h>

@@ -20,7 +20,9 @@ class PlotList {
   const PlotPoint& At(int32_t index) const { return points_[index]; }
   void Append(const PlotPoint& point) { points_.push_back(point); }
   // Room for n points without growing again.
-  void Reserve(int32_t n) { points_.reserve(n > 0 ? static_cast<size_t>(n) : 0); }
+  void Reserve(int32_t n) {
+    points_.reserve(n > 0 ? static_cast<size_t>(n) : 0);
+  }
   // Copies every point, in order, into an array of Count() records.
   int32_t CopyTo(PlotPoint* destination) const;
 

@@ -82,8 +82,7 @@ int TextTable::SplitLine(const std::string& line,
   return 1;
 }
 
-int TextTable::StoreFields(std::vector<std::string>* tokens,
-                           FieldList* row) {
+int TextTable::StoreFields(std::vector<std::string>* tokens, FieldList* row) {
   row->Clear();
   row->Reserve(static_cast<int32_t>(
       std::min(tokens->size(), static_cast<size_t>(kMaxFieldsPerRow))));
