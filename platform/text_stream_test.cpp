@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -31,26 +32,15 @@ class ChunkedStream : public TextStream {
   size_t given_ = 0;
 };
 
-// Every line read from both, with the states after each read.
-std::string Transcript(TextStream& ours) {
+// Twelve reads of up to five characters, each with the states it left.
+template <typename Stream, typename ReadLine>
+std::string Transcript(const Stream& stream, ReadLine read_line) {
   std::string log;
   for (int i = 0; i < 12; ++i) {
     char buffer[6] = "?????";
-    ours.GetLine(buffer, sizeof buffer, '\n');
-    log += std::string(buffer) + (ours.eof() ? "E" : "") +
-           (ours.fail() ? "F" : "") + "|";
-  }
-  return log;
-}
-
-std::string StandardTranscript(const std::string& text) {
-  std::istringstream standard(text);
-  std::string log;
-  for (int i = 0; i < 12; ++i) {
-    char buffer[6] = "?????";
-    standard.getline(buffer, sizeof buffer, '\n');
-    log += std::string(buffer) + (standard.eof() ? "E" : "") +
-           (standard.fail() ? "F" : "") + "|";
+    read_line(buffer, sizeof buffer);
+    log += std::string(buffer) + (stream.eof() ? "E" : "") +
+           (stream.fail() ? "F" : "") + "|";
   }
   return log;
 }
@@ -72,7 +62,15 @@ TEST(TextStreamTest, GetLineMatchesTheStandardStreamAtEveryChunkSize) {
   for (const auto& c : kCases) {
     for (size_t chunk = 1; chunk <= 8; ++chunk) {
       ChunkedStream ours(c.text, chunk);
-      EXPECT_EQ(Transcript(ours), StandardTranscript(c.text))
+      std::istringstream standard(c.text);
+      EXPECT_EQ(Transcript(ours,
+                           [&](char* buffer, size_t capacity) {
+                             ours.GetLine(buffer, capacity, '\n');
+                           }),
+                Transcript(standard,
+                           [&](char* buffer, size_t capacity) {
+                             standard.getline(buffer, capacity, '\n');
+                           }))
           << c.name << ", chunks of " << chunk;
     }
   }

@@ -33,6 +33,6 @@ void PrepareForWriting(void* block, size_t bytes) {
 
 void KeepFreedMemoryUntilExit() {
   // Freed memory at the top of the heap is otherwise handed back past 128 KiB,
-  // as when the model file's buffers go just before the program ends.
+  // as when the library lets its copy of the model go at shutdown.
   mallopt(M_TRIM_THRESHOLD, INT_MAX);
 }
